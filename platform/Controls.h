@@ -1,0 +1,255 @@
+// Visual controls with the class library's event rules. Each control owns a Qt widget (kept
+// out of this header). Position and size are pixels in the parent's client area.
+#pragma once
+#include "platform/System.h"
+
+class QWidget;
+class TControl;
+class TPopupMenu;
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4 };
+
+// A control's font. Changing a property applies it to the control at once.
+class TFont {
+  public:
+    AnsiString Name() const { return name_; }
+    void SetName(const AnsiString& v);
+    int Charset() const { return charset_; }
+    void SetCharset(int v); // also re-shows the control's text in the new set
+    // Height in pixels as the class library counts it (negative: character height).
+    int Height() const { return height_; }
+    void SetHeight(int v);
+    int Size() const; // points
+    void SetSize(int points);
+    unsigned Style() const { return style_; }
+    void SetStyle(unsigned v);
+
+  private:
+    friend class TControl;
+    explicit TFont(TControl* c) : control_(c) {}
+    TControl* control_;
+    AnsiString name_ = "MS Sans Serif";
+    int charset_ = 0;
+    int height_ = -11;
+    unsigned style_ = 0;
+};
+
+class TWinControl;
+
+class TControl : public TComponent {
+  public:
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    void SetParent(TWinControl* p);
+
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetLeft(int v);
+    void SetTop(int v);
+    void SetWidth(int v);
+    void SetHeight(int v);
+    void SetBounds(int left, int top, int width, int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+
+    // Caption of labels, buttons, boxes, group boxes, forms (with "&" accelerators).
+    AnsiString Caption() const { return caption_; }
+    void SetCaption(const AnsiString& v);
+    AnsiString Hint() const { return hint_; }
+    void SetHint(const AnsiString& v);
+
+    TFont& Font() { return font_; }
+    TPopupMenu* PopupMenu() const { return popup_; }
+    void SetPopupMenu(TPopupMenu* m);
+
+    // Events common to controls.
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TMouseEvent OnMouseDown;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+
+    // Layer internals.
+    QWidget* Widget() const { return widget_; }
+    virtual void FontChanged();
+    virtual void CaptionChanged();
+
+  protected:
+    TControl(TComponent* owner, QWidget* widget);
+    QWidget* widget_;
+    TWinControl* parent_ = nullptr;
+    bool visible_ = true;
+    bool enabled_ = true;
+    AnsiString caption_;
+    AnsiString hint_;
+    TFont font_;
+    TPopupMenu* popup_ = nullptr;
+};
+
+// A control that can hold other controls and take the keyboard focus.
+class TWinControl : public TControl {
+  public:
+    void SetFocus();
+    bool Focused() const;
+    bool TabStop = true;
+    // Widget children are placed in (the group box's frame, a tab sheet's page, a form's client).
+    virtual QWidget* ClientWidget() const;
+
+  protected:
+    using TControl::TControl;
+};
+
+class TLabel : public TControl {
+  public:
+    explicit TLabel(TComponent* owner);
+    bool AutoSize = true;
+    void CaptionChanged() override;
+};
+
+class TEdit : public TWinControl {
+  public:
+    explicit TEdit(TComponent* owner);
+    AnsiString Text() const { return text_; }
+    // Runs OnChange when the text really changes.
+    void SetText(const AnsiString& v);
+    // Limits typed input only; 0 means no limit.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int v);
+    bool ReadOnly = false;
+    int SelStart() const;
+    void SetSelStart(int v);
+    void SelectAll();
+    TNotifyEvent OnChange;
+    void FontChanged() override;
+
+  protected:
+    TEdit(TComponent* owner, QWidget* w);
+    AnsiString text_;
+    int maxLength_ = 0;
+};
+
+// Edit with an edit mask: "<mask>;<keep literals 0/1>;<blank char>". Mask characters:
+// '9' optional digit, '0' required digit, 'a' optional letter or digit, 'A' required letter or
+// digit, 'L'/'l' letter, '>' upper case from here, '<' lower case, '\' next is a literal, any
+// other character a literal. Text holds the literals when the flag is 1, and the blank
+// character in every unfilled position.
+class TMaskEdit : public TEdit {
+  public:
+    explicit TMaskEdit(TComponent* owner);
+    AnsiString EditMask() const { return mask_; }
+    void SetEditMask(const AnsiString& v);
+
+  private:
+    AnsiString mask_;
+};
+
+class TButton : public TWinControl {
+  public:
+    explicit TButton(TComponent* owner);
+    int ModalResult = mrNone; // clicking sets the parent form's modal result
+    bool Default = false;
+    bool Cancel = false;
+};
+
+// Setting Checked to a new value runs OnClick exactly like a user click.
+class TCheckBox : public TWinControl {
+  public:
+    explicit TCheckBox(TComponent* owner);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v);
+
+  private:
+    bool checked_ = false;
+};
+
+// Checking a radio button unchecks its siblings in the same parent and runs its OnClick.
+// Unchecking runs no handler.
+class TRadioButton : public TWinControl {
+  public:
+    explicit TRadioButton(TComponent* owner);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v);
+
+  private:
+    bool checked_ = false;
+};
+
+class TGroupBox : public TWinControl {
+  public:
+    explicit TGroupBox(TComponent* owner);
+    // The font applies to the caption only; the children keep their own fonts.
+    void FontChanged() override;
+    QWidget* ClientWidget() const override;
+};
+
+class TPanel : public TWinControl {
+  public:
+    explicit TPanel(TComponent* owner);
+};
+
+// Drop-down list (csDropDownList). Setting ItemIndex runs no handler; a user choice runs
+// OnChange then OnClick; an index outside the list shows blank and reads back as -1.
+class TComboBox : public TWinControl {
+  public:
+    explicit TComboBox(TComponent* owner);
+    const std::vector<AnsiString>& Items() const { return items_; }
+    void SetItems(const std::vector<AnsiString>& items); // keeps no selection
+    void AddItem(const AnsiString& item);
+    void ClearItems();
+    int ItemIndex() const { return index_; }
+    void SetItemIndex(int v);
+    AnsiString Text() const; // the selected item's text or empty
+    int DropDownCount = 8;
+    TNotifyEvent OnChange;
+    void FontChanged() override;
+
+  private:
+    std::vector<AnsiString> items_;
+    int index_ = -1;
+};
+
+// A list of radio buttons in a frame. Setting ItemIndex clamps it to -1..count-1; a change
+// checks the button and runs OnClick.
+class TRadioGroup : public TWinControl {
+  public:
+    explicit TRadioGroup(TComponent* owner);
+    const std::vector<AnsiString>& Items() const { return items_; }
+    void SetItems(const std::vector<AnsiString>& items);
+    int ItemIndex() const { return index_; }
+    void SetItemIndex(int v);
+    int Columns() const { return columns_; }
+    void SetColumns(int v);
+    // The button widgets, for key handlers assigned to them.
+    TRadioButton* Button(int i) const;
+
+  private:
+    void Rebuild();
+    std::vector<AnsiString> items_;
+    std::vector<TRadioButton*> buttons_;
+    int index_ = -1;
+    int columns_ = 1;
+    bool updating_ = false;
+};
+
+// A picture, loaded from an XPM image held in the program's own source.
+class TImage : public TControl {
+  public:
+    explicit TImage(TComponent* owner);
+    void LoadXpm(const char* const* xpm);
+    void Clear();
+    bool Stretch = false;
+    // Pixels of the shown picture as ARGB, row by row (for tests that tell pictures apart).
+    std::vector<uint32_t> PixelsArgb(int* width = nullptr, int* height = nullptr) const;
+};

@@ -1,0 +1,2 @@
+// placeholder until the first sources of this folder land
+namespace { [[maybe_unused]] int placeholder_serial; }
