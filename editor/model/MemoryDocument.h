@@ -114,6 +114,9 @@ class TMemoryDocument {
     int ModifiedFlag = 0;
 
   private:
+    // The slot a GetRecordField selector and index name, or nullptr.
+    const AnsiString* SelectSlot(int selector, int index) const;
+
     std::array<AnsiString, Slots::MemoryCount> memory_;
     std::array<AnsiString, Slots::CallCount> call_;
     std::array<AnsiString, Slots::VfoCount> vfo_;
