@@ -1,0 +1,21 @@
+// The ".r2" document file: the memory image and the comment as text lines under section
+// headings, fields separated by TABs, lines ending in CR LF.
+#pragma once
+#include "editor/model/MemoryDocument.h"
+
+// Turn commas into TABs: all of them, the first 17 (commas of a memory name stay), or the
+// first 2 (commas of a DTMF name stay).
+void TabifyRecord(AnsiString& record);
+void TabifyMemoryRecord(AnsiString& record);
+void TabifyDtmfRecord(AnsiString& record);
+
+// The whole file's bytes for the document and its comment. Radio type and band limits are not
+// part of a file. Line breaks inside a value would break the layout and become blanks.
+AnsiString WriteDocumentText(const TMemoryDocument& doc, const AnsiString& comment);
+
+// Stores the records of a file's bytes into the document's slots, as read, without clearing it
+// first (the caller does), and gives the comment line (empty when the file has none). Accepts
+// CR LF and LF line ends and a last line without one; a line is cut to 99 characters and at a
+// NUL. Lines whose slot the layout lacks (memory labels outside 0..N+20 or unknown, DTMF numbers
+// past 9, lines without a label) and empty record lines are skipped.
+void ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString& comment);

@@ -1,0 +1,128 @@
+// POSIX implementation of the file helpers.
+#include "platform/FileIo.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+std::string Reason(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
+
+// Closes a descriptor when it goes out of scope.
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+  private:
+    int fd_;
+};
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a path names after following symbolic links; the path itself when it does not
+// exist yet.
+std::string FinalTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) return path;
+    return resolved;
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) return false;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (static_cast<unsigned long long>(st.st_size) > maxBytes) return false;
+    std::string out;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<std::size_t>(n));
+        if (out.size() > maxBytes) return false;
+    }
+    bytes = std::move(out);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error) {
+    const std::string target = FinalTarget(path);
+    const std::string folder = FolderOf(target);
+    struct stat old {};
+    const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (existed && !S_ISREG(old.st_mode)) {
+        error = target + ": not a regular file";
+        return false;
+    }
+
+    // A new name beside the target; created with the usual mode (the umask applies), an existing
+    // file's own mode is put back below.
+    std::string temp;
+    int raw = -1;
+    for (int attempt = 0; raw < 0 && attempt < 100; ++attempt) {
+        temp = target + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(attempt);
+        raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (raw < 0 && errno != EEXIST) break;
+    }
+    Fd fd(raw);
+    if (fd.get() < 0) {
+        error = Reason("cannot create a temporary file");
+        return false;
+    }
+    auto fail = [&](const char* what) {
+        error = Reason(what);
+        ::unlink(temp.c_str());
+        return false;
+    };
+    if (existed && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
+        return fail("cannot set permissions");
+    if (!WriteAll(fd.get(), bytes.data(), bytes.size())) return fail("cannot write");
+    if (::fsync(fd.get()) != 0) return fail("cannot flush");
+    if (::close(fd.release()) != 0) return fail("cannot close");
+    if (::rename(temp.c_str(), target.c_str()) != 0) return fail("cannot replace the file");
+    // Make the rename itself durable.
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+    error.clear();
+    return true;
+}
