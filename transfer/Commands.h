@@ -1,0 +1,56 @@
+// Command lines of the read and write steps, built from the step tables, the position in the
+// sequence and (for the write) the document. Pure: nothing is sent here.
+#pragma once
+#include "editor/model/MemoryDocument.h"
+#include "transfer/StepTables.h"
+
+struct TransferCursor {
+    int ChannelIndex = 0;
+    int SubIndex = 0;
+    int LastChannel = 199;
+};
+
+// The command of a read step ("" for a step the table does not know).
+AnsiString ReadCommand(const ReadStepTable& table, int step, const TransferCursor& at,
+                       const TMemoryDocument& doc);
+
+struct WriteCommand {
+    bool Send = false; // false: the step's record has nothing to send
+    int Step = 0;      // the step whose reply is awaited (an empty channel becomes 15)
+    AnsiString Text;
+};
+
+WriteCommand BuildWriteCommand(const WriteStepTable& table, int step, const TransferCursor& at,
+                               const TMemoryDocument& doc);
+
+// Write steps of the sequence.
+enum : int {
+    wsMemory = 1,
+    wsMemorySplit = 2,
+    wsMemoryName = 3,
+    wsScanEdge = 4,
+    wsDtmf = 7,
+    wsVfo = 8,
+    wsCall = 9,
+    wsCallSplit = 10,
+    wsOutputPower = 11,
+    wsScanEdgeName = 12,
+    wsScanEdgeSplit = 13,
+    wsMemoryClear = 15,
+    wsRadioType = 21,
+    wsAutoInfoOff = 22,
+    wsRadioId = 23,
+    wsClose = 24,
+    wsVfoMode = 25,
+    wsDtmfName = 26,
+    wsProgramVfo = 27,
+    wsProgramVfoReset = 28,
+    wsDualBand = 31,
+    wsBeaconQuery = 58,
+    wsDualOn = 59,
+    wsTncOff = 95,
+    wsBeaconOff = 96,
+    wsRsvBlank = 97,
+    wsScanEdgeClear = 98,
+    wsBeaconOffAgain = 99,
+};
