@@ -7,6 +7,7 @@ class TPageControl;
 class TTabSheet : public TWinControl {
   public:
     explicit TTabSheet(TComponent* owner);
+    ~TTabSheet() override;
     void SetPageControl(TPageControl* pc);
     TPageControl* PageControl() const { return pc_; }
     bool TabVisible() const { return tabVisible_; }
@@ -14,8 +15,10 @@ class TTabSheet : public TWinControl {
     int PageIndex() const;
     void CaptionChanged() override;
     QWidget* ClientWidget() const override;
+    void ApplyVisible() override;
 
   private:
+    friend class TPageControl;
     TPageControl* pc_ = nullptr;
     bool tabVisible_ = true;
 };
@@ -24,6 +27,7 @@ class TTabSheet : public TWinControl {
 class TPageControl : public TWinControl {
   public:
     explicit TPageControl(TComponent* owner);
+    ~TPageControl() override;
     int PageCount() const { return static_cast<int>(pages_.size()); }
     TTabSheet* Pages(int i) const { return pages_.at(static_cast<size_t>(i)); }
     TTabSheet* ActivePage() const;
@@ -36,8 +40,10 @@ class TPageControl : public TWinControl {
   private:
     friend class TTabSheet;
     void AddPage(TTabSheet* p);
+    void RemovePage(TTabSheet* p);
     void UpdateTab(TTabSheet* p);
     std::vector<TTabSheet*> pages_;
+    bool switching_ = false;
 };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
@@ -96,6 +102,7 @@ class TUpDown : public TWinControl {
     std::function<void(TObject* Sender, TUDBtnType Button)> OnClickButton;
     // Presses a button as the user would (the widget's buttons call this).
     void Press(TUDBtnType button);
+    void GeometryChanged() override;
 
   private:
     int min_ = 0, max_ = 100, pos_ = 0;
@@ -107,4 +114,6 @@ class TSpeedButton : public TControl {
     void LoadGlyphXpm(const char* const* xpm);
     bool ShowHint = true;
     bool Flat = true;
+    // Clicks the button as the user would.
+    void Click();
 };

@@ -3,6 +3,8 @@
 #pragma once
 #include "platform/System.h"
 
+class QEvent;
+class QKeyEvent;
 class QWidget;
 class TControl;
 class TPopupMenu;
@@ -85,6 +87,18 @@ class TControl : public TComponent {
     QWidget* Widget() const { return widget_; }
     virtual void FontChanged();
     virtual void CaptionChanged();
+    // Runs the key-down handlers (the form's first when it previews keys); true when one set
+    // the key to 0.
+    bool RunKeyDown(uint16_t& key, TShiftState shift);
+    // Runs the key-press handlers the same way; returns the byte they leave (0: discarded).
+    char RunKeyPress(char key);
+    // A key-down no handler consumed; true when the control dealt with it itself.
+    virtual bool DeliverKeyDown(uint16_t key, QKeyEvent* e);
+    // A typed byte after the key-press handlers; true when the key is finished with.
+    virtual bool DeliverTypedKey(char key, char original, QKeyEvent* e);
+    // After the left/top/width/height changed.
+    virtual void GeometryChanged() {}
+    virtual void ApplyVisible();
 
   protected:
     TControl(TComponent* owner, QWidget* widget);
@@ -116,6 +130,7 @@ class TLabel : public TControl {
     explicit TLabel(TComponent* owner);
     bool AutoSize = true;
     void CaptionChanged() override;
+    void FontChanged() override;
 };
 
 class TEdit : public TWinControl {
@@ -133,11 +148,20 @@ class TEdit : public TWinControl {
     void SelectAll();
     TNotifyEvent OnChange;
     void FontChanged() override;
+    bool DeliverTypedKey(char key, char original, QKeyEvent* e) override;
+    // The widget's text changed by the user (typing, deleting, pasting).
+    void WidgetTextEdited();
 
   protected:
     TEdit(TComponent* owner, QWidget* w);
+    // Shapes a text before it is stored (the mask edit fits it into its mask).
+    virtual AnsiString Normalize(const AnsiString& v) const { return v; }
+    // Stores a text the user produced and runs OnChange when it differs.
+    void StoreUserText(const AnsiString& v);
+    void ShowText();
     AnsiString text_;
     int maxLength_ = 0;
+    bool showing_ = false;
 };
 
 // Edit with an edit mask: "<mask>;<keep literals 0/1>;<blank char>". Mask characters:
@@ -148,10 +172,18 @@ class TEdit : public TWinControl {
 class TMaskEdit : public TEdit {
   public:
     explicit TMaskEdit(TComponent* owner);
+    ~TMaskEdit() override;
     AnsiString EditMask() const { return mask_; }
     void SetEditMask(const AnsiString& v);
+    bool DeliverKeyDown(uint16_t key, QKeyEvent* e) override;
+    bool DeliverTypedKey(char key, char original, QKeyEvent* e) override;
+
+  protected:
+    AnsiString Normalize(const AnsiString& v) const override;
 
   private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
     AnsiString mask_;
 };
 
@@ -159,8 +191,11 @@ class TButton : public TWinControl {
   public:
     explicit TButton(TComponent* owner);
     int ModalResult = mrNone; // clicking sets the parent form's modal result
-    bool Default = false;
-    bool Cancel = false;
+    bool Default = false;     // Enter in the form clicks it
+    bool Cancel = false;      // Escape in the form clicks it
+    void CaptionChanged() override;
+    // Clicks the button as the user would.
+    void Click();
 };
 
 // Setting Checked to a new value runs OnClick exactly like a user click.
@@ -169,6 +204,7 @@ class TCheckBox : public TWinControl {
     explicit TCheckBox(TComponent* owner);
     bool Checked() const { return checked_; }
     void SetChecked(bool v);
+    void CaptionChanged() override;
 
   private:
     bool checked_ = false;
@@ -181,6 +217,7 @@ class TRadioButton : public TWinControl {
     explicit TRadioButton(TComponent* owner);
     bool Checked() const { return checked_; }
     void SetChecked(bool v);
+    void CaptionChanged() override;
 
   private:
     bool checked_ = false;
@@ -191,12 +228,14 @@ class TGroupBox : public TWinControl {
     explicit TGroupBox(TComponent* owner);
     // The font applies to the caption only; the children keep their own fonts.
     void FontChanged() override;
+    void CaptionChanged() override;
     QWidget* ClientWidget() const override;
 };
 
 class TPanel : public TWinControl {
   public:
     explicit TPanel(TComponent* owner);
+    void CaptionChanged() override;
 };
 
 // Drop-down list (csDropDownList). Setting ItemIndex runs no handler; a user choice runs
@@ -233,9 +272,13 @@ class TRadioGroup : public TWinControl {
     void SetColumns(int v);
     // The button widgets, for key handlers assigned to them.
     TRadioButton* Button(int i) const;
+    void CaptionChanged() override;
+    void FontChanged() override;
+    void GeometryChanged() override;
 
   private:
     void Rebuild();
+    void Arrange();
     std::vector<AnsiString> items_;
     std::vector<TRadioButton*> buttons_;
     int index_ = -1;

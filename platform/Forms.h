@@ -46,8 +46,15 @@ class TForm : public TWinControl {
     std::function<void(TObject* Sender, TCloseAction& Action)> OnClose;
 
     QWidget* ClientWidget() const override;
+    void CaptionChanged() override;
+    void GeometryChanged() override;
+    void ApplyVisible() override;
+    // Lays out the menu bar, the client area and bottom-docked bars.
+    void Relayout();
 
   private:
+    void ApplyWindowFlags();
+    bool RunCloseQuery();
     struct Impl;
     std::unique_ptr<Impl> impl_;
     TFormBorderStyle border_ = bsSizeable;
@@ -91,6 +98,7 @@ class TApplication : public TComponent {
     TForm* MainForm() const { return mainForm_; }
     void Run(); // shows the main form and runs the message loop until it closes
     void Terminate();
+    bool Terminated() const;
     void ProcessMessages();
     // Opens the help file's contents; false when no viewer or file is there.
     bool HelpContents();

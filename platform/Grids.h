@@ -2,6 +2,8 @@
 #pragma once
 #include "platform/Controls.h"
 
+class QPainter;
+
 struct TGridRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
@@ -44,8 +46,25 @@ class TStringGrid : public TWinControl {
     TNotifyEvent OnSelectCellChange; // after the selected row changes by user action
     void FontChanged() override;
 
+    // Layer internals.
+    ~TStringGrid() override;
+    QWidget* ClientWidget() const override;
+    void GeometryChanged() override;
+    bool DeliverKeyDown(uint16_t key, QKeyEvent* e) override;
+    void Paint(QPainter& p) const;
+    void ViewMousePress(int x, int y, bool left);
+    void ViewMouseRelease(bool left);
+    void ViewWheel(int rows);
+
   private:
     void Repaint();
+    void Relayout();
+    // Moves the selection as the user does: scrolls it into view, runs OnSelectCellChange.
+    void UserSelect(int row);
+    int ColLeft(int col) const;
+    int MaxTopRow() const;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
     int cols_ = 5, rows_ = 5;
     int defaultColWidth_ = 64, defaultRowHeight_ = 24;
     std::vector<int> colWidths_;

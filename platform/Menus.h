@@ -34,9 +34,12 @@ class TMenuItem : public TComponent {
 
     QAction* Action() const;
     QMenu* Menu() const;
+    // Shows this item's children in a menu bar as well (the form's main menu).
+    void AttachMenuBar(QWidget* bar);
 
   private:
     void Apply();
+    TMenuItem* parentItem_ = nullptr;
     AnsiString caption_;
     TShortCut shortcut_;
     bool checked_ = false, enabled_ = true, visible_ = true;

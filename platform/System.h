@@ -37,6 +37,10 @@ class TComponent : public TObject {
     AnsiString Name;
     int Tag = 0;
 
+  protected:
+    // Frees the owned components now, newest first.
+    void DestroyComponents();
+
   private:
     void RemoveComponent(TComponent* c);
     TComponent* owner_ = nullptr;

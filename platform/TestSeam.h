@@ -12,7 +12,9 @@ struct ShownMessageBox {
 };
 
 struct DialogSeam {
-    bool Active = false;
+    // What Active starts as (and returns to on Reset); test programs set it to true.
+    static inline bool ActiveByDefault = false;
+    bool Active = ActiveByDefault;
     // Answers for the next message boxes in order; when empty: IDOK for OK boxes, IDCANCEL
     // for Yes/No/Cancel, IDNO for Yes/No.
     std::deque<int> MessageBoxAnswers;

@@ -1,0 +1,6 @@
+#include "platform/TestSeam.h"
+
+DialogSeam& TestSeam() {
+    static DialogSeam seam;
+    return seam;
+}

@@ -1,0 +1,70 @@
+// Private glue between the class-library layer and Qt: text conversion, key and shift mapping,
+// the handler guard and the event hook every control installs on its widgets.
+#pragma once
+#include "platform/Charset.h"
+#include "platform/Controls.h"
+#include <QFont>
+#include <QMouseEvent>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QKeyEvent;
+class QPrinter;
+class QWidget;
+class TForm;
+
+namespace wyx {
+
+QString ToQt(const AnsiString& bytes, int charset);
+// Characters with no byte in the set are dropped when dropUnknown, else become RefusedByte.
+AnsiString FromQt(const QString& text, int charset, bool dropUnknown = false);
+// A caption shown by a widget that draws "&" itself (buttons, boxes, menus, tabs).
+QString CaptionToQt(const AnsiString& caption, int charset);
+// A caption shown by a widget that shows "&" literally: single "&" removed, "&&" kept as "&".
+QString StripAccelerators(const QString& text);
+
+QFont MakeQFont(const TFont& f);
+
+uint16_t VirtualKey(int qtKey);
+int QtKey(uint16_t vk);
+TShiftState ShiftState(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt::NoButton);
+
+// Runs a handler inside the application's guard (or swallows exceptions when there is none).
+void Guarded(const std::function<void()>& f);
+
+// The control a widget belongs to, or null.
+TControl* ControlOf(const QWidget* w);
+void BindControl(QWidget* w, TControl* c);
+TForm* FormOf(TControl* c);
+
+// Installs the control's event hook on a widget; mouse positions are reported relative to
+// origin (the control's client area).
+void HookWidget(TControl* c, QWidget* target, QWidget* origin);
+
+// File dialog helpers: the class library's filter as a Qt filter; the default extension
+// added to a name that has none.
+QString FilterToQt(const AnsiString& filter);
+AnsiString WithDefaultExt(const AnsiString& path, const AnsiString& ext);
+
+// The default printer's device (created on first use).
+QPrinter* PrinterDevice();
+
+// A widget that raises its control's OnClick when released over it after a press.
+template <class W> class Clickable : public W {
+  public:
+    using W::W;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        W::mouseReleaseEvent(e);
+        if (e->button() != Qt::LeftButton || !this->rect().contains(e->position().toPoint()))
+            return;
+        if (TControl* c = ControlOf(this))
+            Guarded([c] {
+                if (c->OnClick) c->OnClick(c);
+            });
+    }
+};
+
+} // namespace wyx
