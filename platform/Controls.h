@@ -296,3 +296,6 @@ class TImage : public TControl {
     // Pixels of the shown picture as ARGB, row by row (for tests that tell pictures apart).
     std::vector<uint32_t> PixelsArgb(int* width = nullptr, int* height = nullptr) const;
 };
+
+// Ends a mouse capture a control still holds, as after a modal box opened from its press.
+void ReleaseMouseCapture();
