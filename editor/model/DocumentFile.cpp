@@ -117,7 +117,7 @@ class DocumentReader {
 
     void Line(AnsiString line) {
         for (const auto& h : Headings) {
-            if (line == h.text) {
+            if (line == h.text && !IsMenuValue(line)) {
                 section_ = h.section;
                 if (h.resetsIndex) index_ = 0;
                 return;
@@ -127,6 +127,29 @@ class DocumentReader {
     }
 
   private:
+    // A menu section always holds all its values, so a heading word that fits the next value's
+    // slot is that value (a power-on message "MEMORY", an SSTV message "CALL"), not a heading.
+    bool IsMenuValue(const AnsiString& line) const {
+        int capacity = -1;
+        switch (section_) {
+        case Section::RadioMenu:
+            if (index_ < Slots::RadioMenuCount) capacity = Slots::RadioMenuWidth - 1;
+            break;
+        case Section::Aprs:
+            if (index_ < Slots::AprsCount) capacity = Slots::AprsWidths[index_] - 1;
+            break;
+        case Section::Sstv:
+            if (index_ < Slots::SstvCount) capacity = Slots::SstvWidths[index_] - 1;
+            break;
+        case Section::Remote:
+            if (index_ < Slots::RemoteCount) capacity = Slots::RemoteWidths[index_] - 1;
+            break;
+        default:
+            break;
+        }
+        return static_cast<int>(line.size()) <= capacity;
+    }
+
     void Store(const AnsiString& line) {
         switch (section_) {
         case Section::None:
@@ -239,8 +262,9 @@ void ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString&
         const std::size_t end = lf == AnsiString::npos ? bytes.size() : lf;
         AnsiString line = bytes.substr(pos, end - pos);
         pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        line = line.substr(0, std::min({line.find('\0'), line.size(), LineCapacity}));
+        // CR of a CR LF end, and any stray CR a value must not carry.
+        line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+        line.resize(std::min({line.find('\0'), line.size(), LineCapacity}));
         if (number == 1) comment = line; // the comment keeps its TABs
         if (number >= 2) {
             std::replace(line.begin(), line.end(), '\t', ',');

@@ -152,6 +152,9 @@ TEST_F(Reading, LineEnds) {
     EXPECT_EQ(comment, "");
     Read("COMMENT\r\n\r\nMEMORY\r\n\r\n");
     EXPECT_EQ(comment, "");
+    Read("C\r\nx\ry\r\nSSTV\r MENU\r\nSSTV\rMENU\r\r\n");
+    EXPECT_EQ(comment, "xy");
+    EXPECT_EQ(doc.GetSstvMenuItem(0), "SSTVMENU"); // the line before it was a heading
 }
 
 TEST_F(Reading, FirstTwoLinesAreNeverHeadings) {
@@ -219,9 +222,38 @@ TEST_F(Reading, MenusCountTheirLinesAndHeadingsSwitchAnywhere) {
     EXPECT_EQ(doc.GetProgramVfoRecord(5), "8,00800,00900");
     EXPECT_EQ(doc.GetAprsMenuItem(13), "A13");
     EXPECT_EQ(doc.GetSstvMenuItem(0), "me");
-    EXPECT_EQ(doc.GetSstvMenuItem(1), "7"); // "CALL" switched the section
+    EXPECT_EQ(doc.GetSstvMenuItem(1), "7"); // "CALL" cannot be a colour: it switched the section
     EXPECT_EQ(doc.GetCallRecord(0), "0,call");
     EXPECT_EQ(doc.GetRemoteMenuItem(2), "Z");
+}
+
+TEST_F(Reading, HeadingWordsAsMenuValuesSurviveARoundTrip) {
+    TMemoryDocument doc2;
+    Prepare(doc2, "1,2,00,,,,");
+    doc2.SetRadioMenuItem(0, "DTMF");
+    doc2.SetRadioMenuItem(15, "MEMORY");
+    doc2.SetAprsMenuItem(11, "SSTV MENU");
+    doc2.SetAprsMenuItem(7, "VFO");
+    doc2.SetSstvMenuItem(2, "CALL");
+    doc2.SetRemoteMenuItem(0, "APRS MENU");
+    const AnsiString written = WriteDocumentText(doc2, "CALL");
+    Read(written, "1,2,00,,,,");
+    EXPECT_EQ(comment, "CALL");
+    EXPECT_EQ(doc.GetRadioMenuItem(0), "DTMF");
+    EXPECT_EQ(doc.GetRadioMenuItem(15), "MEMORY");
+    EXPECT_EQ(doc.GetAprsMenuItem(11), "SSTV MENU");
+    EXPECT_EQ(doc.GetAprsMenuItem(7), "VFO");
+    EXPECT_EQ(doc.GetAprsMenuItem(12), "0");
+    EXPECT_EQ(doc.GetSstvMenuItem(2), "CALL");
+    EXPECT_EQ(doc.GetSstvMenuItem(3), "7");
+    EXPECT_EQ(doc.GetRemoteMenuItem(0), "APRS MENU");
+    EXPECT_EQ(doc.GetCallRecord(1), "1,00440000000,6,0,0,0,0,,09,,09,005000000,,,,,,");
+
+    // A short section ends at a heading too long for the next slot.
+    Read("C\n\nRADIO MENU\n1\nAPRS MENU\nJA1ABC\n");
+    EXPECT_EQ(doc.GetRadioMenuItem(0), "1");
+    EXPECT_EQ(doc.GetRadioMenuItem(1), "1"); // default kept
+    EXPECT_EQ(doc.GetAprsMenuItem(0), "JA1ABC");
 }
 
 TEST_F(Reading, OverlongLinesAndNulAreCut) {
