@@ -2,6 +2,9 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Optional: build only these targets, and pass these arguments to ctest (e.g. -R pattern).
+TARGETS ?=
+CTEST_ARGS ?=
 PACKAGES = qt6-base-dev cmake g++ make libgtest-dev libgmock-dev xvfb xauth clang libclang-rt-dev
 
 .PHONY: run test deps configure build asan clean
@@ -10,10 +13,10 @@ run: build
 	$(BUILD)/app/Wyx_r2m
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) $(if $(TARGETS),--target $(TARGETS))
 
 configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
