@@ -146,7 +146,12 @@ void TQComm::OpenCommport() {
     device_->SetTimeouts(kPortTimeouts);
     device_->Purge(true, true);
     ++generation_;
-    thread_ = std::make_unique<TReadThread>(this, device_.get());
+    try {
+        thread_ = std::make_unique<TReadThread>(this, device_.get());
+    } catch (...) {
+        device_.reset(); // no thread, no open port
+        throw;
+    }
     open_ = true;
 }
 

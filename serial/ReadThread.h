@@ -12,7 +12,8 @@ class TReadThread {
   public:
     // Sets the port's event mask from the component's EventType, then starts waiting.
     TReadThread(TQComm* comm, SerialDevice* handle);
-    // Waits for the thread to end; the owner has asked it to terminate and released its wait.
+    // Ends the thread if the owner has not already: asks it to terminate, releases its wait
+    // and waits for it.
     ~TReadThread();
     TReadThread(const TReadThread&) = delete;
     TReadThread& operator=(const TReadThread&) = delete;
