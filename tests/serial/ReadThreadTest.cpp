@@ -1,6 +1,7 @@
 // Receive events: what wakes the read thread, what it hands to the GUI thread, and that
 // nothing arrives after the port was closed.
 #include "SerialFixture.h"
+#include "platform/TestSeam.h"
 #include <thread>
 #include <vector>
 
@@ -161,6 +162,22 @@ TEST_F(ReadEvents, NoHandlerNoEventNoFailure) {
     ASSERT_TRUE(peer.Send("heard\r"));
     ASSERT_TRUE(WaitUntil([&] { return lines.size() == 1; }));
     EXPECT_EQ(lines[0], "heard\r");
+}
+
+TEST_F(ReadEvents, HandlerErrorGoesToTheExceptionDisplayAndEventsGoOn) {
+    comm->OnCommEvent = [this](TObject*, uint32_t&) {
+        lines.push_back(comm->ReadStringData(static_cast<uint32_t>(comm->CountInBuff())));
+        if (lines.size() == 1) throw ECommError("Communication Read Error  ErrorMask=%d", 8);
+    };
+    comm->OpenCommport();
+    ASSERT_TRUE(peer.Send("one\r"));
+    ASSERT_TRUE(WaitUntil([&] { return lines.size() == 1; }));
+    ASSERT_EQ(TestSeam().MessageBoxes.size(), 1u);
+    EXPECT_EQ(TestSeam().MessageBoxes[0].Text, "Communication Read Error  ErrorMask=8");
+    EXPECT_EQ(TestSeam().MessageBoxes[0].Flags, MB_ICONSTOP | MB_OK);
+    ASSERT_TRUE(peer.Send("two\r"));
+    ASSERT_TRUE(WaitUntil([&] { return lines.size() == 2; }));
+    EXPECT_EQ(lines[1], "two\r");
 }
 
 TEST_F(ReadEvents, HangUpEndsEventsQuietly) {
