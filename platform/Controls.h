@@ -191,8 +191,10 @@ class TButton : public TWinControl {
   public:
     explicit TButton(TComponent* owner);
     int ModalResult = mrNone; // clicking sets the parent form's modal result
-    bool Default = false;     // Enter in the form clicks it
-    bool Cancel = false;      // Escape in the form clicks it
+    // Enter (Default) or Escape (Cancel) anywhere in the form clicks the button; the focused
+    // control's OnKeyDown still sees the key first, its OnKeyPress does not.
+    bool Default = false;
+    bool Cancel = false;
     void CaptionChanged() override;
     // Clicks the button as the user would.
     void Click();

@@ -71,6 +71,7 @@ TForm::TForm(TComponent* owner)
 
 TForm::~TForm() {
     if (impl_->loop) impl_->loop->quit();
+    if (Application && Application->mainForm_ == this) Application->mainForm_ = nullptr;
 }
 
 QWidget* TForm::ClientWidget() const {
@@ -279,6 +280,7 @@ TApplication::TApplication(int& argc, char** argv)
     SetCommandLine(argc, argv);
     if (!QCoreApplication::instance()) impl_->app = std::make_unique<QApplication>(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    previous_ = Application;
     Application = this;
     impl_->context = std::make_unique<QObject>();
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, impl_->context.get(),
@@ -293,7 +295,7 @@ TApplication::TApplication(int& argc, char** argv)
 TApplication::~TApplication() {
     DestroyComponents();
     impl_->context.reset();
-    if (Application == this) Application = nullptr;
+    if (Application == this) Application = previous_;
     impl_->app.reset();
 }
 

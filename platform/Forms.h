@@ -104,11 +104,14 @@ class TApplication : public TComponent {
     bool HelpContents();
 
   private:
+    friend class TForm;
     void RegisterForm(TForm* f);
     TForm* mainForm_ = nullptr;
+    TApplication* previous_ = nullptr;
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
 
-// The one application object, set by TApplication's constructor.
+// The one application object, set by TApplication's constructor (a second one, made while
+// the first lives, stands in for it until it is destroyed).
 extern TApplication* Application;

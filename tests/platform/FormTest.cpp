@@ -203,3 +203,29 @@ TEST_F(FormTest, CommandLineAndCurrentDir) {
     EXPECT_EQ(ParamStr(3), "");
     EXPECT_EQ(GetCurrentDir().back(), '/');
 }
+
+TEST(ApplicationRun, ClosingTheMainFormEndsTheLoop) {
+    TApplication* outer = Application;
+    {
+        int argc = 1;
+        char name[] = "run-test";
+        char* argv[] = {name, nullptr};
+        TApplication app(argc, argv);
+        EXPECT_EQ(Application, &app);
+        TForm* main = nullptr;
+        TForm* second = nullptr;
+        app.CreateForm(main);
+        app.CreateForm(second);
+        EXPECT_EQ(app.MainForm(), main);
+        int shows = 0;
+        main->OnShow = [&](TObject*) { ++shows; };
+        auto* timer = new TTimer(main);
+        timer->SetInterval(10);
+        timer->OnTimer = [&](TObject*) { main->Close(); };
+        app.Run();
+        EXPECT_TRUE(app.Terminated());
+        EXPECT_EQ(shows, 1);
+        EXPECT_FALSE(main->Widget()->isVisible());
+    }
+    EXPECT_EQ(Application, outer);
+}
