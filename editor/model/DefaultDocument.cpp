@@ -4,12 +4,6 @@
 
 namespace {
 
-// First character of a radio-type field, NUL when the field is empty.
-char TypeFlag(const TMemoryDocument& doc, int field) {
-    const AnsiString text = doc.GetRecordField(selRadioType, 0, field);
-    return text.empty() ? '\0' : text[0];
-}
-
 struct BandDefaults {
     const char* vfo;  // VFO slot 1 or 4
     const char* vfoS; // VFO slot 2 or 5, nullptr when not written
@@ -79,9 +73,9 @@ void TMemoryDocument::LoadDefaults() {
         if (uhf.vfoS != nullptr) SetVfoRecord(5, uhf.vfoS);
         SetCallRecord(1, uhf.call);
     }
-    if (TypeFlag(*this, 4) == '1')
+    if (RadioTypeFlag(4) == '1')
         SetVfoRecord(0, "1,00118000000,3,0,0,0,0,,09,,09,000600000,,1,,,,");
-    if (TypeFlag(*this, 5) == '1')
+    if (RadioTypeFlag(5) == '1')
         SetVfoRecord(3, region == '3' ? "5,00340000000,3,0,0,0,0,,09,,09,001600000,,,,,,"
                                       : "5,00340000000,3,0,0,0,0,,09,,09,005000000,,,,,,");
 
@@ -135,7 +129,7 @@ AnsiString TMemoryDocument::DefaultUhfFrequency() const {
 }
 
 AnsiString TMemoryDocument::DefaultHighBandFrequency() const {
-    return TypeFlag(*this, 6) == '2' ? "860.000" : "870.000";
+    return RadioTypeFlag(6) == '2' ? "860.000" : "870.000";
 }
 
 int TMemoryDocument::DefaultVhfStep() const {

@@ -230,9 +230,13 @@ void TMemoryDocument::SetLastValidText(TLastValid which, const AnsiString& text)
     StoreMenu(lastValid_, LastValidWidths, which, text);
 }
 
+char TMemoryDocument::RadioTypeFlag(int field) const {
+    const AnsiString text = GetRecordField(selRadioType, 0, field);
+    return text.empty() ? '\0' : text[0];
+}
+
 char TMemoryDocument::RegionDigit() const {
-    const AnsiString region = GetRecordField(selRadioType, 0, 1);
-    return region.empty() ? '\0' : region[0];
+    return RadioTypeFlag(1);
 }
 
 int TMemoryDocument::ChannelsLastForType() const {

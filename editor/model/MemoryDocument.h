@@ -98,6 +98,8 @@ class TMemoryDocument {
 
     // Radio type: region digit (field 1, first character; 0 when empty) and flags.
     char RegionDigit() const;
+    // First character of radio-type field k, NUL when the field is empty.
+    char RadioTypeFlag(int field) const;
     // N for the current radio type: 149 for region '0', else 199.
     int ChannelsLastForType() const;
 

@@ -32,29 +32,35 @@ AnsiString LeadingDigits(const AnsiString& s, std::size_t most) {
     return s.substr(0, n);
 }
 
-struct PointSplit {
+// A typed MHz text: refused with more than one '.' or a non-digit before the '.'; otherwise
+// the parts around its '.' when it has one.
+struct TypedMhz {
+    bool refused = false;
+    bool hasPoint = false;
     AnsiString whole; // before the point, leading zeros removed but the one before the point
     AnsiString fraction;
 };
 
-// Splits a text with exactly one '.'; nothing when a non-digit stands before the point.
-std::optional<PointSplit> SplitAtPoint(const AnsiString& text) {
+TypedMhz ParseTyped(const AnsiString& text) {
+    TypedMhz t;
+    const auto points = std::count(text.begin(), text.end(), '.');
+    if (points != 1) {
+        t.refused = points > 1;
+        return t;
+    }
     const std::size_t point = text.find('.');
     std::size_t lead = 0;
     while (lead + 1 < point && text[lead] == '0')
         ++lead;
-    PointSplit parts{text.substr(lead, point - lead), text.substr(point + 1)};
-    if (!AllDigits(parts.whole)) return std::nullopt;
-    return parts;
+    t.hasPoint = true;
+    t.whole = text.substr(lead, point - lead);
+    t.fraction = text.substr(point + 1);
+    t.refused = !AllDigits(t.whole);
+    return t;
 }
 
 void PadRight(AnsiString& text, std::size_t width) {
     if (text.size() < width) text.append(width - text.size(), '0');
-}
-
-char TypeFlag(const TMemoryDocument& doc, int field) {
-    const AnsiString f = doc.GetRecordField(selRadioType, 0, field);
-    return f.empty() ? '\0' : f[0];
 }
 
 // A 5-digit MHz edge, bounded to what 9 Hz digits can hold; nothing when it has no digits.
@@ -69,16 +75,14 @@ constexpr long long LargestHz = 999999999;
 } // namespace
 
 bool NormalizeFrequencyText(AnsiString& text) {
-    const auto points = std::count(text.begin(), text.end(), '.');
-    if (points >= 2) return false;
+    const TypedMhz typed = ParseTyped(text);
+    if (typed.refused) return false;
     AnsiString out;
-    if (points == 1) {
-        const auto parts = SplitAtPoint(text);
-        if (!parts) return false;
-        if (parts->whole.size() < 3)
+    if (typed.hasPoint) {
+        if (typed.whole.size() < 3)
             out = "00000000";
-        else if (parts->whole.size() == 3)
-            out = parts->whole + LeadingDigits(parts->fraction, 6); // 6 decimals reach the Hz
+        else if (typed.whole.size() == 3)
+            out = typed.whole + LeadingDigits(typed.fraction, 6); // 6 decimals reach the Hz
         else
             out = "99999999";
     } else if (text.empty()) {
@@ -93,14 +97,12 @@ bool NormalizeFrequencyText(AnsiString& text) {
 }
 
 bool NormalizeOffsetText(AnsiString& text) {
-    const auto points = std::count(text.begin(), text.end(), '.');
-    if (points >= 2) return false;
+    const TypedMhz typed = ParseTyped(text);
+    if (typed.refused) return false;
     AnsiString out;
-    if (points == 1) {
-        const auto parts = SplitAtPoint(text);
-        if (!parts) return false;
-        const AnsiString hundredths = LeadingDigits(parts->fraction, 2);
-        const AnsiString& whole = parts->whole;
+    if (typed.hasPoint) {
+        const AnsiString hundredths = LeadingDigits(typed.fraction, 2);
+        const AnsiString& whole = typed.whole;
         if (whole.empty())
             out = "00" + hundredths;
         else if (whole.size() == 1)
@@ -165,12 +167,12 @@ int BandOfFrequencyText(const TMemoryDocument& doc, const AnsiString& text) {
     switch (c1) {
     case '0':
     case '1':
-        if (TypeFlag(doc, 4) != '1') return 1;
+        if (doc.RadioTypeFlag(4) != '1') return 1;
         return (c2 >= '0' && c2 <= '2') || (c2 == '3' && c3 <= '5') ? 0 : 1;
     case '2':
         return 1;
     case '3':
-        return TypeFlag(doc, 5) == '1' ? 3 : 4;
+        return doc.RadioTypeFlag(5) == '1' ? 3 : 4;
     case '4':
     case '5':
     case '6':
@@ -178,7 +180,7 @@ int BandOfFrequencyText(const TMemoryDocument& doc, const AnsiString& text) {
         return 4;
     case '8':
     case '9': {
-        const char f6 = TypeFlag(doc, 6);
+        const char f6 = doc.RadioTypeFlag(6);
         return f6 == '1' || f6 == '2' ? 6 : 4;
     }
     default:
