@@ -1,0 +1,14 @@
+// First-run dialog: which regional version of the radio the document is for.
+#pragma once
+#include "platform/Forms.h"
+
+class TSetup : public TForm {
+  public:
+    explicit TSetup(TComponent* Owner);
+    TRadioButton *RadioButton1, *RadioButton2, *RadioButton3;
+    TButton* Button1;
+    // The radio type text of the checked choice.
+    AnsiString RadioTypeString() const;
+};
+
+extern TSetup* Setup;
