@@ -1,0 +1,99 @@
+// Shared set-up for main-window tests: a clean settings store, the forms the main window
+// reaches (first-run dialog, splash, about box, transfer forms) and the main window itself.
+#pragma once
+#include "editor/AboutBox.h"
+#include "editor/MainForm.h"
+#include "editor/Setup.h"
+#include "editor/Welcome.h"
+#include "platform/Registry.h"
+#include "platform/TestSeam.h"
+#include "transfer/ReadForm.h"
+#include "transfer/WriteForm.h"
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+namespace editortest {
+
+// Empties the settings store, as on a machine where the program never ran.
+inline void ClearSettings() {
+    const char* home = std::getenv("XDG_CONFIG_HOME");
+    ASSERT_NE(home, nullptr);
+    std::filesystem::remove_all(std::filesystem::path(home) / "wyx-r2");
+}
+
+inline void WriteSetting(const AnsiString& name, const AnsiString& value) {
+    TRegistry reg;
+    reg.OpenKey(MainFormText::SettingsKey, true);
+    reg.WriteString(name, value);
+    reg.CloseKey();
+}
+
+inline AnsiString ReadSetting(const AnsiString& name) {
+    TRegistry reg;
+    reg.OpenKey(MainFormText::SettingsKey, true);
+    AnsiString v = reg.ReadString(name);
+    reg.CloseKey();
+    return v;
+}
+
+// Points the serial port names at devices: a path, or a device that does not exist.
+inline void SetPortDevice(int number, const AnsiString& path) {
+    setenv(("WYX_COM" + std::to_string(number)).c_str(), path.c_str(), 1);
+}
+inline void MakeAllPortsMissing() {
+    for (int n = 1; n <= 4; ++n)
+        SetPortDevice(n, "/nonexistent/wyx-port");
+}
+
+// Each test starts from a clean settings store with the given values, every serial port
+// missing, and the forms the main window uses; Make() builds the main window.
+class MainFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ClearSettings();
+        MakeAllPortsMissing();
+        Setup = new TSetup(nullptr);
+        Welcome = new TWelcome(nullptr);
+        AboutBox = new TAboutBox(nullptr);
+        ReadForm = new TReadForm(nullptr);
+        WriteForm = new TWriteForm(nullptr);
+    }
+    void TearDown() override {
+        form_.reset();
+        MainForm = nullptr;
+        delete WriteForm;
+        delete ReadForm;
+        delete AboutBox;
+        delete Welcome;
+        delete Setup;
+        WriteForm = nullptr;
+        ReadForm = nullptr;
+        AboutBox = nullptr;
+        Welcome = nullptr;
+        Setup = nullptr;
+        Application->OnActivate = nullptr;
+    }
+    // Settings as a previous run left them; a Type skips the first-run dialog.
+    void Settings(const std::map<AnsiString, AnsiString>& values) {
+        for (const auto& [name, value] : values)
+            WriteSetting(name, value);
+    }
+    TMainForm* Make() {
+        form_ = std::make_unique<TMainForm>(nullptr);
+        MainForm = form_.get();
+        return MainForm;
+    }
+    TMainForm* MakeWithType(const AnsiString& type) {
+        WriteSetting("Type", type);
+        return Make();
+    }
+    std::vector<ShownMessageBox>& Boxes() { return TestSeam().MessageBoxes; }
+
+  private:
+    std::unique_ptr<TMainForm> form_;
+};
+
+} // namespace editortest
