@@ -18,12 +18,14 @@ TStringGrid* PlaceGrid(TComponent* owner, TGroupBox* box, int columns, int width
 void TMainForm::CreateMemoryPage() {
     GroupBox1 = PlaceCaptioned<TGroupBox>(this, TabSheet1, 8, 6, 380, 364, "Memory channel");
     StringGrid1 = PlaceGrid(this, GroupBox1, 4, 364, 336);
+    StringGrid1->SetRowCount(221);
     StringGrid1->SetColWidths(1, 44);
     StringGrid1->SetColWidths(2, 112);
     StringGrid1->SetPopupMenu(PopupMenu1);
 
     GroupBox2 = PlaceCaptioned<TGroupBox>(this, TabSheet1, 398, 6, 370, 98, "VFO");
     StringGrid2 = PlaceGrid(this, GroupBox2, 3, 354, 72);
+    StringGrid2->SetRowCount(7);
     StringGrid2->SetColWidths(1, 80);
     StringGrid2->SetPopupMenu(PopupMenu2);
 

@@ -55,7 +55,7 @@ class MainFormTest : public ::testing::Test {
     void SetUp() override {
         ClearSettings();
         MakeAllPortsMissing();
-        Setup = new TSetup(nullptr);
+        ::Setup = new TSetup(nullptr);
         Welcome = new TWelcome(nullptr);
         AboutBox = new TAboutBox(nullptr);
         ReadForm = new TReadForm(nullptr);
@@ -68,16 +68,16 @@ class MainFormTest : public ::testing::Test {
         delete ReadForm;
         delete AboutBox;
         delete Welcome;
-        delete Setup;
+        delete ::Setup;
         WriteForm = nullptr;
         ReadForm = nullptr;
         AboutBox = nullptr;
         Welcome = nullptr;
-        Setup = nullptr;
+        ::Setup = nullptr;
         Application->OnActivate = nullptr;
     }
     // Settings as a previous run left them; a Type skips the first-run dialog.
-    void Settings(const std::map<AnsiString, AnsiString>& values) {
+    void Seed(const std::map<AnsiString, AnsiString>& values) {
         for (const auto& [name, value] : values)
             WriteSetting(name, value);
     }

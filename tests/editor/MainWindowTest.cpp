@@ -56,7 +56,7 @@ TEST_F(MainWindow, GridsShowWholeRows) {
         int sum = 0;
         for (int c = 0; c < g->ColCount(); ++c)
             sum += g->ColWidths(c);
-        EXPECT_EQ(sum, g->ClientWidth());
+        EXPECT_EQ(sum, g->ClientWidth()) << g->RowCount();
     }
 }
 

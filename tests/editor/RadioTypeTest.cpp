@@ -69,7 +69,7 @@ TEST_F(RadioType, AReadOfAnotherTypeRelaysTheGrids) {
     EXPECT_EQ(f->StringGrid1->Cells(1, 151), "L0");
     EXPECT_EQ(Column(f->StringGrid2, 1),
               (std::vector<AnsiString>{"144MHz", "S144MHz", "430MHz", "S430MHz"}));
-    f->SetRadioType("1,2,00,,1,,");
+    f->SetRadioType("1,2,00,,,1,");
     f->LayoutGrids();
     EXPECT_EQ(f->StringGrid1->RowCount(), 221);
     EXPECT_EQ(f->StringGrid1->Cells(1, 151), "150");

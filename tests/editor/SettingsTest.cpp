@@ -4,9 +4,9 @@
 using namespace editortest;
 
 namespace {
-class Settings : public MainFormTest {};
+class StartSettings : public MainFormTest {};
 
-TEST_F(Settings, FirstRunAsksTheRadioTypeAndWritesEveryDefault) {
+TEST_F(StartSettings, FirstRunAsksTheRadioTypeAndWritesEveryDefault) {
     std::vector<TForm*> shown;
     TestSeam().OnShowModal = [&](TForm* f) {
         shown.push_back(f);
@@ -14,7 +14,7 @@ TEST_F(Settings, FirstRunAsksTheRadioTypeAndWritesEveryDefault) {
     };
     TMainForm* f = Make();
     ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], Setup);
+    EXPECT_EQ(shown[0], ::Setup);
 
     EXPECT_EQ(ReadSetting("Path"), GetCurrentDir());
     EXPECT_EQ(ReadSetting("CommPort"), "COM1");
@@ -36,7 +36,7 @@ TEST_F(Settings, FirstRunAsksTheRadioTypeAndWritesEveryDefault) {
     EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(Settings, FirstRunTakesTheChoiceOfTheDialog) {
+TEST_F(StartSettings, FirstRunTakesTheChoiceOfTheDialog) {
     struct Case {
         int button;
         const char* type;
@@ -58,28 +58,28 @@ TEST_F(Settings, FirstRunTakesTheChoiceOfTheDialog) {
         EXPECT_EQ(ReadSetting("Limit0"), "");
         EXPECT_EQ(ReadSetting("Limit1"), c.limit1);
         EXPECT_EQ(ReadSetting("Limit5"), c.limit5);
-        Setup->RadioButton1->SetChecked(true);
+        ::Setup->RadioButton1->SetChecked(true);
     }
 }
 
-TEST_F(Settings, TheDialogOffersOnlyTheFirstChoice) {
-    EXPECT_EQ(Setup->Caption(), "WYX-R2");
-    EXPECT_TRUE(Setup->RadioButton1->Checked());
-    EXPECT_TRUE(Setup->RadioButton1->Visible());
-    for (TRadioButton* b : {Setup->RadioButton2, Setup->RadioButton3}) {
+TEST_F(StartSettings, TheDialogOffersOnlyTheFirstChoice) {
+    EXPECT_EQ(::Setup->Caption(), "WYX-R2");
+    EXPECT_TRUE(::Setup->RadioButton1->Checked());
+    EXPECT_TRUE(::Setup->RadioButton1->Visible());
+    for (TRadioButton* b : {::Setup->RadioButton2, ::Setup->RadioButton3}) {
         EXPECT_FALSE(b->Visible());
         EXPECT_FALSE(b->Enabled());
     }
-    EXPECT_EQ(Setup->Button1->ModalResult, mrOk);
+    EXPECT_EQ(::Setup->Button1->ModalResult, mrOk);
 }
 
-TEST_F(Settings, StoredValuesAreUsedWithoutAsking) {
-    Settings({{"Path", "/srv/radio/"},
-              {"CommPort", "COM3"},
-              {"Type", "1,0,0E,,1,1,"},
-              {"Limit0", "00118,00136"},
-              {"Limit3", "00300,00390"},
-              {"Limit5", "00431,00438"}});
+TEST_F(StartSettings, StoredValuesAreUsedWithoutAsking) {
+    Seed({{"Path", "/srv/radio/"},
+          {"CommPort", "COM3"},
+          {"Type", "1,0,0E,,1,1,"},
+          {"Limit0", "00118,00136"},
+          {"Limit3", "00300,00390"},
+          {"Limit5", "00431,00438"}});
     int dialogs = 0;
     TestSeam().OnShowModal = [&](TForm*) { return ++dialogs, mrOk; };
     TMainForm* f = Make();
@@ -96,11 +96,11 @@ TEST_F(Settings, StoredValuesAreUsedWithoutAsking) {
     EXPECT_EQ(ReadSetting("Limit1"), "00144,00145");
 }
 
-TEST_F(Settings, ARangeTheRadioTypeLacksIsEmptiedInTheStore) {
-    Settings({{"Type", "1,1,00,,,,"},
-              {"Limit0", "00118,00135"},
-              {"Limit3", "00300,00399"},
-              {"Limit5", "00430,00439"}});
+TEST_F(StartSettings, ARangeTheRadioTypeLacksIsEmptiedInTheStore) {
+    Seed({{"Type", "1,1,00,,,,"},
+          {"Limit0", "00118,00135"},
+          {"Limit3", "00300,00399"},
+          {"Limit5", "00430,00439"}});
     TMainForm* f = Make();
     for (int slot : {0, 3, 5}) {
         EXPECT_EQ(ReadSetting("Limit" + std::to_string(slot)), "") << slot;
@@ -110,13 +110,13 @@ TEST_F(Settings, ARangeTheRadioTypeLacksIsEmptiedInTheStore) {
     EXPECT_EQ(f->GetBandLimit(4), "00430,00439");
 }
 
-TEST_F(Settings, DamagedValuesAreCutOrReplacedAndNeverCrash) {
+TEST_F(StartSettings, DamagedValuesAreCutOrReplacedAndNeverCrash) {
     const AnsiString longLimit(300, '7');
     const AnsiString longType = "1,2,00,1,1,,XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX";
-    Settings({{"CommPort", "COM9"},
-              {"Type", longType},
-              {"Limit1", longLimit},
-              {"Limit4", "\x01\xff garbage, with commas,,,"}});
+    Seed({{"CommPort", "COM9"},
+          {"Type", longType},
+          {"Limit1", longLimit},
+          {"Limit4", "\x01\xff garbage, with commas,,,"}});
     TMainForm* f = Make();
     EXPECT_EQ(f->GetRadioType(), longType.substr(0, 19));
     EXPECT_EQ(f->GetBandLimit(1), longLimit.substr(0, 14));
@@ -128,7 +128,7 @@ TEST_F(Settings, DamagedValuesAreCutOrReplacedAndNeverCrash) {
     EXPECT_EQ(ReadSetting("CommPort"), "COM9");
 }
 
-TEST_F(Settings, ATypeWithoutFieldsGivesTheOtherRegionLook) {
+TEST_F(StartSettings, ATypeWithoutFieldsGivesTheOtherRegionLook) {
     TMainForm* f = MakeWithType("garbage");
     EXPECT_EQ(f->LastChannel, 199);
     EXPECT_EQ(f->StringGrid1->RowCount(), 221);
@@ -137,7 +137,7 @@ TEST_F(Settings, ATypeWithoutFieldsGivesTheOtherRegionLook) {
     EXPECT_EQ(ReadSetting("Type"), "garbage");
 }
 
-TEST_F(Settings, WritersStoreTheirValues) {
+TEST_F(StartSettings, WritersStoreTheirValues) {
     TMainForm* f = MakeWithType("1,1,00,,,,");
     f->StorePathSetting("/home/op/radio files/club.r2");
     EXPECT_EQ(ReadSetting("Path"), "/home/op/radio files/");
@@ -158,7 +158,7 @@ TEST_F(Settings, WritersStoreTheirValues) {
     EXPECT_EQ(ReadSetting("Limit0"), "");
 }
 
-TEST_F(Settings, PortNumberNeedsTheExactName) {
+TEST_F(StartSettings, PortNumberNeedsTheExactName) {
     TMainForm* f = MakeWithType("1,1,00,,,,");
     const std::pair<const char*, int> cases[] = {{"COM1", 1}, {"COM2", 2}, {"COM3", 3},
                                                  {"COM4", 4}, {"com2", 1}, {"COM2 ", 1},

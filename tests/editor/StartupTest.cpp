@@ -35,10 +35,10 @@ TEST(Startup, FormsAreCreatedInOrderWithTheFirstRunDialogFirst) {
     EXPECT_EQ(Application->MainForm(), MainForm);
     EXPECT_EQ(askedWith->Owner(), Application);
     // The dialog created last replaces the first one.
-    ASSERT_NE(Setup, nullptr);
-    EXPECT_NE(static_cast<TForm*>(Setup), askedWith);
+    ASSERT_NE(::Setup, nullptr);
+    EXPECT_NE(static_cast<TForm*>(::Setup), askedWith);
     for (TForm* f : std::initializer_list<TForm*>{MainForm, Welcome, Memory, VFO, CALL, DTMF,
-                                                  ReadForm, WriteForm, AboutBox, Sort, Setup}) {
+                                                  ReadForm, WriteForm, AboutBox, Sort, ::Setup}) {
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(f->Owner(), Application);
     }
@@ -57,7 +57,7 @@ TEST(Startup, FormsAreCreatedInOrderWithTheFirstRunDialogFirst) {
     WriteForm = nullptr;
     AboutBox = nullptr;
     Sort = nullptr;
-    Setup = nullptr;
+    ::Setup = nullptr;
     Application->OnActivate = nullptr;
     Application->Title = oldTitle;
 }
