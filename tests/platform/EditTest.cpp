@@ -147,3 +147,27 @@ TEST_F(EditTest, HandlerExceptionFromTypingIsShownNotThrown) {
     EXPECT_EQ(TestSeam().MessageBoxes[0].Text, "bad text");
     EXPECT_EQ(TestSeam().MessageBoxes[0].Flags, MB_ICONSTOP);
 }
+
+TEST_F(EditTest, ChangeHandlerMayPutTheLastValidTextBack) {
+    std::string lastValid = "NOCALL";
+    std::vector<std::string> seen;
+    edit->OnChange = [&](TObject*) {
+        seen.push_back(edit->Text());
+        if (edit->Text().find('-') == 0) {
+            Application->MessageBox("Invalid character.\nPlease check and try again.", "WYX-R2M",
+                                    64);
+            edit->SetText(lastValid);
+        } else {
+            lastValid = edit->Text();
+        }
+    };
+    edit->SetText("NOCALL");
+    Line()->setCursorPosition(0);
+    QTest::keyClicks(Line(), "-");
+    EXPECT_EQ(edit->Text(), "NOCALL");
+    EXPECT_EQ(Line()->text(), "NOCALL");
+    EXPECT_EQ(seen, (std::vector<std::string>{"NOCALL", "-NOCALL", "NOCALL"}));
+    EXPECT_EQ(TestSeam().MessageBoxes.size(), 1u);
+    QTest::keyClicks(Line(), "A");
+    EXPECT_EQ(edit->Text().size(), 7u);
+}

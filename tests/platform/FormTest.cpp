@@ -1,9 +1,12 @@
 #include "Helpers.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Menus.h"
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -228,4 +231,51 @@ TEST(ApplicationRun, ClosingTheMainFormEndsTheLoop) {
         EXPECT_FALSE(main->Widget()->isVisible());
     }
     EXPECT_EQ(Application, outer);
+}
+
+namespace {
+// Answers the next real message box with the given button and reports what it showed.
+struct BoxAnswer {
+    explicit BoxAnswer(QMessageBox::StandardButton b) : button(b) {}
+    QMessageBox::StandardButton button;
+    QString text, title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QAbstractButton*> buttons;
+    void Arm() {
+        QTimer::singleShot(10, [this] { Try(); });
+    }
+    void Try() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) {
+            QTimer::singleShot(10, [this] { Try(); });
+            return;
+        }
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        buttons = box->buttons();
+        box->button(button)->click();
+    }
+};
+} // namespace
+
+TEST(RealMessageBox, ButtonsIconsAndAnswersFollowTheFlags) {
+    TestSeam().Active = false;
+    BoxAnswer yes(QMessageBox::Yes);
+    yes.Arm();
+    EXPECT_EQ(Application->MessageBox("Data is changed.\nSave? \xE9", "WYX-R2M", 51), IDYES);
+    EXPECT_EQ(yes.buttons.size(), 3);
+    EXPECT_EQ(yes.icon, QMessageBox::Warning);
+    EXPECT_EQ(yes.text, QString::fromUtf8("Data is changed.\nSave? \u00E9"));
+    EXPECT_EQ(yes.title, "WYX-R2M");
+    BoxAnswer no(QMessageBox::No);
+    no.Arm();
+    EXPECT_EQ(Application->MessageBox("Write?", "WYX-R2M", 36), IDNO);
+    EXPECT_EQ(no.buttons.size(), 2);
+    EXPECT_EQ(no.icon, QMessageBox::Question);
+    BoxAnswer ok(QMessageBox::Ok);
+    ok.Arm();
+    EXPECT_EQ(Application->MessageBox("File Open error.", "WYX-R2M", 16), IDOK);
+    EXPECT_EQ(ok.icon, QMessageBox::Critical);
+    TestSeam().Active = true;
 }
