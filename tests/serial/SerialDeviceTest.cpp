@@ -80,7 +80,7 @@ TEST_F(SerialDeviceTest, EventWait) {
     auto start = std::chrono::steady_clock::now();
     dev->SetEventMask(0);
     waiter.join();
-    EXPECT_LT(MsSince(start), 100);
+    EXPECT_LT(MsSince(start), 2000);
     EXPECT_TRUE(released);
 }
 

@@ -13,7 +13,7 @@
 inline const char* kMissingDevice = "/nonexistent/wyx-serial-test";
 
 // Runs GUI events until cond holds or ms passed; returns cond.
-inline bool WaitUntil(const std::function<bool()>& cond, int ms = 2000) {
+inline bool WaitUntil(const std::function<bool()>& cond, int ms = 10000) {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (!cond()) {
         if (std::chrono::steady_clock::now() >= end) return false;
