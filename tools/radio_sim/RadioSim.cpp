@@ -104,7 +104,13 @@ void RadioSim::Serve() {
         for (ssize_t i = 0; i < got; ++i) {
             char c = buf[i];
             if (c == kXon || c == kXoff || c == '\n') continue;
-            if (line.empty()) lineStart = std::chrono::steady_clock::now();
+            if (line.empty()) {
+                lineStart = std::chrono::steady_clock::now();
+                std::lock_guard lock(mutex_);
+                if (answered_ != std::chrono::steady_clock::time_point{})
+                    turnaround_ += lineStart - answered_;
+                answered_ = {};
+            }
             if (c != kCr) {
                 line += c;
                 continue;
@@ -141,11 +147,12 @@ void RadioSim::HandleLine(const std::string& line,
         if (auto o = faults_.Override(index, line, answer)) bytes = *o;
     }
     if (faults_.Paced) {
-        // The command took its bytes' time to arrive; the reply takes its own to go out.
-        auto received = lineStart + kByteTime * static_cast<long>(line.size() + 1);
-        std::this_thread::sleep_until(received);
-        std::this_thread::sleep_until(std::chrono::steady_clock::now() +
-                                      kByteTime * static_cast<long>(bytes.size()));
+        // The command took its bytes' time to arrive and the answer takes its own to go out;
+        // one wait for both, ended by a short spin so a late wake-up does not count.
+        auto due = lineStart + kByteTime * static_cast<long>(line.size() + 1 + bytes.size());
+        std::this_thread::sleep_until(due - std::chrono::milliseconds(2));
+        while (std::chrono::steady_clock::now() < due)
+            std::this_thread::yield();
     }
     Send(bytes);
 }
@@ -160,12 +167,18 @@ void RadioSim::Send(const std::string& bytes) {
     }
     std::lock_guard lock(mutex_);
     sent_ += bytes.size();
+    answered_ = std::chrono::steady_clock::now();
 }
 
 void RadioSim::HangUp() {
     std::lock_guard lock(mutex_);
     if (master_ >= 0) close(master_);
     master_ = -1;
+}
+
+double RadioSim::TurnaroundSeconds() const {
+    std::lock_guard lock(mutex_);
+    return std::chrono::duration<double>(turnaround_).count();
 }
 
 std::vector<std::string> RadioSim::Transcript() const {

@@ -50,6 +50,9 @@ class RadioSim {
     RadioState State() const;
     uint64_t BytesReceived() const;
     uint64_t BytesSent() const;
+    // Summed time from the end of each answer to the first byte of the next command line: what
+    // the other side spent between two commands.
+    double TurnaroundSeconds() const;
     // Waits until at least n command lines have arrived; false on time-out.
     bool WaitForCommands(size_t n, std::chrono::milliseconds timeout) const;
 
@@ -70,7 +73,8 @@ class RadioSim {
     int wake_[2] = {-1, -1};
     std::string slavePath_;
     std::thread thread_;
-    std::chrono::steady_clock::time_point lineFree_{}; // end of the last reply on the line
+    std::chrono::steady_clock::time_point answered_{}; // when the last answer went out
+    std::chrono::steady_clock::duration turnaround_{};
 };
 
 } // namespace radiosim
