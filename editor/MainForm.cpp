@@ -9,10 +9,10 @@ TMainForm* MainForm = nullptr;
 
 TMainForm::TMainForm(TComponent* Owner) : TForm(Owner) {
     SetBorderStyle(bsSingle);
-    SetClientSize(784, 532);
     Position = poScreenCenter;
 
     CreateMenus();
+    SetClientSize(784, 532); // below the menu bar
     CreateToolBar();
     Label1 = PlaceLabel(this, this, 10, 42, "Comment", 60);
     Edit2 = PlaceEdit(this, this, 72, 38, 420, 50);

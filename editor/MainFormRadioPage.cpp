@@ -43,20 +43,20 @@ void TMainForm::CreateRadioMenuPage() {
     CheckBox12->SetChecked(true);
     CheckBox12->Hide();
 
-    GroupBox7 = PlaceCaptioned<TGroupBox>(this, p, 196, 236, 190, 150, "DTMF");
+    GroupBox7 = PlaceCaptioned<TGroupBox>(this, p, 196, 236, 190, 160, "DTMF");
     CheckBox1 = PlaceCheck(this, GroupBox7, 12, 22, "Tx hold");
     Label4 = PlaceLabel(this, GroupBox7, 12, 52, "Pause", 50);
     ComboBox4 = PlaceList(this, GroupBox7, 64, 48, 100,
                           {"100ms", "250ms", "500ms", "750ms", "1000ms", "1500ms", "2000ms"});
-    RadioGroup2 = PlaceRadioGroup(this, GroupBox7, 12, 78, 166, 62, "Tx speed", {"Slow", "Fast"});
+    RadioGroup2 = PlaceRadioGroup(this, GroupBox7, 12, 78, 166, 72, "Tx speed", {"Slow", "Fast"});
 
-    GroupBox8 = PlaceCaptioned<TGroupBox>(this, p, 394, 6, 180, 206, "TNC");
-    RadioGroup3 = PlaceRadioGroup(this, GroupBox8, 10, 20, 160, 62, "Data Band", kBands);
-    RadioGroup4 = PlaceRadioGroup(this, GroupBox8, 10, 88, 160, 70, "DCD sense",
+    GroupBox8 = PlaceCaptioned<TGroupBox>(this, p, 394, 6, 180, 218, "TNC");
+    RadioGroup3 = PlaceRadioGroup(this, GroupBox8, 10, 20, 160, 72, "Data Band", kBands);
+    RadioGroup4 = PlaceRadioGroup(this, GroupBox8, 10, 98, 160, 72, "DCD sense",
                                   {"Data band only", "Both bands"});
-    CheckBox18 = PlaceCheck(this, GroupBox8, 12, 170, "TNC", 100);
+    CheckBox18 = PlaceCheck(this, GroupBox8, 12, 182, "TNC", 100);
 
-    GroupBox9 = PlaceCaptioned<TGroupBox>(this, p, 394, 220, 180, 124, "Save");
+    GroupBox9 = PlaceCaptioned<TGroupBox>(this, p, 394, 232, 180, 124, "Save");
     Label5 = PlaceLabel(this, GroupBox9, 12, 20, "Battery saver");
     ComboBox2 = PlaceList(this, GroupBox9, 12, 38, 100,
                           {"OFF", "0.2sec", "0.4sec", "0.6sec", "0.8sec", "1.0sec", "2.0sec",
@@ -64,15 +64,15 @@ void TMainForm::CreateRadioMenuPage() {
     Label6 = PlaceLabel(this, GroupBox9, 12, 68, "APO");
     ComboBox3 = PlaceList(this, GroupBox9, 12, 86, 100, {"OFF", "30min", "60min"});
 
-    GroupBox14 = PlaceCaptioned<TGroupBox>(this, p, 582, 6, 186, 390, "AUX");
-    RadioGroup5 = PlaceRadioGroup(this, GroupBox14, 10, 20, 166, 84, "Scan resume",
+    GroupBox14 = PlaceCaptioned<TGroupBox>(this, p, 582, 6, 186, 400, "AUX");
+    RadioGroup5 = PlaceRadioGroup(this, GroupBox14, 10, 20, 166, 92, "Scan resume",
                                   {"Time", "Carrier", "Seek"});
-    RadioGroup10 = PlaceRadioGroup(this, GroupBox14, 10, 110, 166, 104, "Beep",
+    RadioGroup10 = PlaceRadioGroup(this, GroupBox14, 10, 118, 166, 118, "Beep",
                                    {"Off", "Key", "Key + New data", "All"});
-    CheckBox4 = PlaceCheck(this, GroupBox14, 12, 224, "Tune enable");
-    CheckBox5 = PlaceCheck(this, GroupBox14, 12, 248, "Tx inhibit");
-    CheckBox2 = PlaceCheck(this, GroupBox14, 12, 272, "Auto offset");
-    CheckBox20 = PlaceCheck(this, GroupBox14, 12, 296, "VHF AIP");
-    CheckBox6 = PlaceCheck(this, GroupBox14, 12, 320, "1750Hz hold");
-    CheckBox7 = PlaceCheck(this, GroupBox14, 12, 344, "144MHz Tx narrow");
+    CheckBox4 = PlaceCheck(this, GroupBox14, 12, 246, "Tune enable");
+    CheckBox5 = PlaceCheck(this, GroupBox14, 12, 270, "Tx inhibit");
+    CheckBox2 = PlaceCheck(this, GroupBox14, 12, 294, "Auto offset");
+    CheckBox20 = PlaceCheck(this, GroupBox14, 12, 318, "VHF AIP");
+    CheckBox6 = PlaceCheck(this, GroupBox14, 12, 342, "1750Hz hold");
+    CheckBox7 = PlaceCheck(this, GroupBox14, 12, 366, "144MHz Tx narrow");
 }

@@ -111,19 +111,40 @@ def radio(cv, x, y, s):
     cv.rect(x + 8 * s, y - 2 * s, x + 9 * s, y, '#C03020')           # knob
 
 
+def tower(cv, x, y, h):
+    """A lattice mast of height h standing on (x, y)."""
+    steel = '#D8DCE4'
+    for t in range(h):
+        half = 1 + (h - t) * 6 // h
+        cv.set(x - half, y - t, steel)
+        cv.set(x + half, y - t, steel)
+        if t % 6 == 0:
+            cv.rect(x - half, y - t, x + half, y - t, steel)
+        if t % 6 == 3:
+            cv.set(x, y - t, steel)
+    cv.disc(x, y - h - 1, 2, '#FF5040')
+
+
 def splash():
     w, h = 320, 140
     cv = Canvas(w, h)
     for y in range(h):
         t = y / (h - 1)
-        c = '#%02X%02X%02X' % (int(24 + 30 * t), int(60 + 70 * t), int(120 + 90 * t))
+        c = '#%02X%02X%02X' % (int(16 + 40 * t), int(40 + 90 * t), int(96 + 120 * t))
         cv.rect(0, y, w - 1, y, c)
-    for i, r in enumerate((26, 44, 62, 80)):
-        cv.arc(62, 34, r, -50, 50, '#F0F4FF' if i % 2 == 0 else '#C8D8F8', 3.0)
-    radio(cv, 20, 40, 4)
-    cv.text(120, 42, 'WYX', '#FFFFFF', 8)
-    cv.text(124, 96, 'R2M', '#FFD860', 5)
-    cv.rect(120, 128, 300, 129, '#FFD860')
+    for x in range(w):                                   # two ranges of hills
+        far = int(104 + 10 * math.sin(x / 37.0) + 6 * math.sin(x / 13.0 + 1))
+        cv.rect(x, far, x, h - 1, '#30507A')
+        near = int(118 + 8 * math.sin(x / 29.0 + 2) + 4 * math.sin(x / 9.0))
+        cv.rect(x, near, x, h - 1, '#1E3454')
+    tower(cv, 262, 104, 64)
+    for r in (14, 24, 34):                               # the repeater answers
+        cv.arc(262, 38, r, 120, 240, '#FFD860', 2.2)
+    for r in (22, 38, 54, 70):                           # the handheld calls
+        cv.arc(56, 30, r, -40, 40, '#F0F4FF', 2.6)
+    radio(cv, 22, 44, 4)
+    for i, (sx, sy) in enumerate(((120, 14), (170, 26), (205, 10), (300, 20), (150, 6))):
+        cv.set(sx, sy, '#FFFFFF')
     return cv
 
 
