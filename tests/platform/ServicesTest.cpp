@@ -6,7 +6,9 @@
 #include "platform/Printers.h"
 #include "platform/internal/Bridge.h"
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMimeData>
+#include <QTimer>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -114,4 +116,46 @@ TEST(Help, SeamDecidesAndAMissingFileIsFalse) {
     Application->HelpFile = "/nonexistent/Wyx-r2.hlp";
     EXPECT_FALSE(Application->HelpContents());
     TestSeam().Active = true;
+}
+
+TEST(FileDialog, RealDialogGetsTheFilterAndAddsTheExtension) {
+    TestSeam().Active = false;
+    TSaveDialog save(nullptr);
+    save.Filter = "WYX-R2 Files(*.r2)|*.r2";
+    save.DefaultExt = "r2";
+    save.Title = "Save As";
+    save.InitialDir = "/tmp";
+    QStringList filters;
+    QString title;
+    std::function<void()> answer = [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        filters = d->nameFilters();
+        title = d->windowTitle();
+        d->selectFile("/tmp/wyx-dialog-test");
+        QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);
+    };
+    QTimer::singleShot(10, answer);
+    ASSERT_TRUE(save.Execute());
+    TestSeam().Active = true;
+    EXPECT_EQ(title, "Save As");
+    EXPECT_EQ(filters, QStringList{"WYX-R2 Files(*.r2) (*.r2)"});
+    EXPECT_EQ(save.FileName, "/tmp/wyx-dialog-test.r2");
+    EXPECT_FALSE(save.ExtensionDifferent());
+}
+
+TEST(ApplicationActivation, RunsTheHandlerInTheGuard) {
+    int runs = 0;
+    Application->OnActivate = [&](TObject*) {
+        ++runs;
+        throw Exception("paste check failed");
+    };
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    Application->OnActivate = nullptr;
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(TestSeam().MessageBoxes.size(), 1u);
 }
