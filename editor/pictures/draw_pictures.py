@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the splash picture, the program icon and the station icons as XPM C headers.
+"""Draws the splash picture and the program icon as XPM C headers (station icons:
+draw_icons.py).
 
-    python3 draw_pictures.py      (writes Splash.xpm.h, ProgramIcon.xpm.h, StationIcons.xpm.h)
+    python3 draw_pictures.py      (writes Splash.xpm.h, ProgramIcon.xpm.h)
 """
 import math
 
@@ -91,11 +92,6 @@ class Canvas:
         return '\n'.join(lines)
 
 
-def shade(hexc, f):
-    r, g, b = (int(hexc[i:i + 2], 16) for i in (1, 3, 5))
-    return '#%02X%02X%02X' % tuple(max(0, min(255, int(v * f))) for v in (r, g, b))
-
-
 def radio(cv, x, y, s):
     """A handheld radio whose body is 10*s wide and 22*s tall, antenna above it."""
     body, dark, screen = '#303840', '#181C20', '#A8D890'
@@ -158,32 +154,6 @@ def program_icon():
     return cv
 
 
-ICON_NAMES = ['QV', 'JG', 'HM', 'PT', 'YT', 'TV', 'AC', 'BT', 'CR', 'MC', 'TR', 'JP', 'RV',
-              'TK', 'VN']
-ICON_COLOURS = ['#C02020', '#E07020', '#D0A000', '#70A020', '#20A060', '#20A0A0', '#2070C0',
-                '#3040B0', '#7030B0', '#B030A0', '#805030', '#506070', '#A04060', '#308050',
-                '#606000']
-
-
-def station_icon(k):
-    cv = Canvas(32, 32)
-    c = ICON_COLOURS[k]
-    cv.rounded(1, 1, 30, 30, 5, shade(c, 0.6))
-    cv.rounded(2, 2, 29, 29, 4, c)
-    cv.text(5, 10, ICON_NAMES[k], '#FFFFFF', 3)
-    return cv
-
-
-def region_icon(k):
-    cv = Canvas(32, 32)
-    c = ICON_COLOURS[(k * 7) % 15]
-    cv.disc(15.5, 15.5, 15, shade(c, 0.55))
-    cv.disc(15.5, 15.5, 13.5, c)
-    ch = '0123456789ABCDE'[k]
-    cv.text(11, 8, ch, '#FFFFFF', 3)
-    return cv
-
-
 def write(path, comment, parts):
     with open(path, 'w') as f:
         f.write(f'// {comment}\n#pragma once\n')
@@ -194,10 +164,3 @@ def write(path, comment, parts):
 write('Splash.xpm.h', 'Picture of the splash form, 320 x 140 pixels.',
       [splash().xpm('splash_picture')])
 write('ProgramIcon.xpm.h', 'Program icon, 48 x 48 pixels.', [program_icon().xpm('program_icon')])
-icons = [station_icon(k).xpm(f'station_icon_{k}') for k in range(15)]
-icons += [region_icon(k).xpm(f'station_icon_{k + 15}') for k in range(15)]
-icons.append('static const char* const* const station_icons[30] = {\n    ' +
-             ', '.join(f'station_icon_{k}' for k in range(30)) + '};')
-write('StationIcons.xpm.h',
-      'Station icons, 32 x 32 pixels: fifteen of the symbol selector, then fifteen of the '
-      'region-0 selector.', icons)
