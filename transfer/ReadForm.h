@@ -1,20 +1,34 @@
-// Stand-in for the read transfer form until the transfer work replaces it: the form and its
-// serial component exist; a port counts as usable when its device exists.
+// The "Read" form: reads the whole radio into the document, one command at a time, following
+// a read step table.
 #pragma once
-#include "platform/Forms.h"
+#include "transfer/StepTables.h"
+#include "transfer/TransferForm.h"
 
-// Stand-in of the serial component. A port name "COMn" names the device in the environment
-// variable WYX_COMn, else /dev/ttyS(n-1).
-class TCommPortStandIn : public TComponent {
+class TReadForm : public TTransferForm {
   public:
-    using TComponent::TComponent;
-    bool CheckCommportValid(const AnsiString& name) const;
-};
+    explicit TReadForm(TComponent* Owner, const ReadStepTable& steps = ReadSteps());
 
-class TReadForm : public TForm {
-  public:
-    explicit TReadForm(TComponent* Owner);
-    TCommPortStandIn* QComm1;
+    // One record assembled from several replies, at most 99 characters.
+    AnsiString ReplyRecord;
+
+    void SendReadStep(int step);
+
+  protected:
+    void StartTransfer() override { SendReadStep(steps_.FirstStep); }
+    void SendStep(int step) override { SendReadStep(step); }
+    AnsiString CollectReply() override;
+    void HandleReply(const AnsiString& reply, char region) override;
+    void CancelCompleted() override;
+
+    virtual void HandleHandshake(const ReadHandshakeStep& step, const AnsiString& reply);
+    void HandleItem(const ReadItem& item, const AnsiString& reply, char region);
+    // Sets LastChannel and the progress maximum from a region digit.
+    void LayoutForRegion(char region);
+    void NextChannel();
+    void NextScanEdgeRow(char region);
+    void NextDtmf(char region);
+
+    const ReadStepTable& steps_;
 };
 
 extern TReadForm* ReadForm;

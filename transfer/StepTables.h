@@ -43,7 +43,7 @@ enum class ReadAction {
     BeaconQuery, // "BCN 0" goes on, anything else sends the beacon-off step
     BeaconOff,   // "BCN 0" or a retry made goes on, else the delayed retry
     Identity,
-    RadioType, // stores the type and takes the channel count from it
+    RadioType, // stores the type, clears for it and takes the channel count from it
     BandLimits,
     DualQuery,
     Nothing,

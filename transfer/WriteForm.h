@@ -1,11 +1,33 @@
-// Stand-in for the write transfer form until the transfer work replaces it.
+// The "Write" form: writes the whole document into a radio of the same type, record by
+// record and menu by menu, following a write step table. The document is only read.
 #pragma once
-#include "transfer/ReadForm.h"
+#include "transfer/StepTables.h"
+#include "transfer/TransferForm.h"
 
-class TWriteForm : public TForm {
+class TWriteForm : public TTransferForm {
   public:
-    explicit TWriteForm(TComponent* Owner);
-    TCommPortStandIn* QComm1;
+    explicit TWriteForm(TComponent* Owner, const WriteStepTable& steps = WriteSteps());
+
+    // Builds and sends a step; false (nothing sent) when its record has nothing to send.
+    bool SendWriteStep(int step);
+
+  protected:
+    void BeforeStart() override;
+    void StartTransfer() override { SendWriteStep(22); }
+    void SendStep(int step) override { SendWriteStep(step); }
+    AnsiString CollectReply() override;
+    void HandleReply(const AnsiString& reply, char region) override;
+
+    void BandLimitLoop();
+    void NextChannel();
+    void ScanEdgeRows(char region);
+    void FinishScanEdgeRow(char region);
+    void CallRecord();
+    void CallDone();
+    void VfoLoop(bool tickOnSend);
+    void ProgramVfoLoop();
+
+    const WriteStepTable& steps_;
 };
 
 extern TWriteForm* WriteForm;

@@ -1,0 +1,63 @@
+// What the read and the write form share: the small modal form with its title, progress bar,
+// Cancel button, three timers and serial component; the line framing; the start, the reply
+// time-out, Cancel, the invalid-radio end and the closing of a transfer.
+#pragma once
+#include "platform/ComCtrls.h"
+#include "platform/Controls.h"
+#include "platform/ExtCtrls.h"
+#include "platform/Forms.h"
+#include "serial/QComm.h"
+
+class TTransferForm : public TForm {
+  public:
+    TLabel* Label1;
+    TProgressBar* ProgressBar1;
+    TButton* Button1;
+    TTimer* Timer1; // reply time-out
+    TTimer* Timer2; // the one delayed retry of "BCN 0"
+    TTimer* Timer3; // cancel completion
+    TQComm* QComm1;
+
+    // Transfer state.
+    int StepNumber = 0;
+    int ChannelIndex = 0;
+    int SubIndex = 0;
+    bool CancelRequested = false;
+    bool RetryDone = false;
+    int LastChannel = 199;
+
+    void FormShow(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void Timer1Timer(TObject* Sender);
+    void Timer2Timer(TObject* Sender);
+    void Timer3Timer(TObject* Sender);
+    void QComm1CommEvent(TObject* Sender, uint32_t& size);
+
+  protected:
+    TTransferForm(TComponent* owner, const AnsiString& caption, const AnsiString& label,
+                  const AnsiString& title);
+
+    // Sends the first command once the port is open.
+    virtual void StartTransfer() = 0;
+    virtual void BeforeStart() {}
+    // Sends a step (for the beacon retry).
+    virtual void SendStep(int step) = 0;
+    virtual AnsiString CollectReply() = 0;
+    virtual void HandleReply(const AnsiString& reply, char region) = 0;
+    // What a cancelled transfer does besides closing the port and the form.
+    virtual void CancelCompleted() {}
+
+    // Command text, then CR, then the reply time-out starts.
+    void SendLine(const AnsiString& command);
+    // Reads the waiting bytes: CRs and NULs dropped, the first `skip` others dropped, at most
+    // `capacity` kept.
+    AnsiString ReadReplyBytes(int skip, size_t capacity);
+    void CloseTransfer();
+    void InvalidRadio();
+    void StopBox(const AnsiString& text);
+    void Tick() { ProgressBar1->SetPosition(ProgressBar1->Position() + 1); }
+    // Region digit of the document's radio type ('\0' when it has none).
+    static char DocumentRegion();
+
+    const AnsiString title_;
+};
