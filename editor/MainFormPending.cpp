@@ -4,15 +4,6 @@
 #include <istream>
 #include <ostream>
 
-// --- MainFormFile.cpp ---
-void TMainForm::New1Click(TObject*) {}
-void TMainForm::Open1Click(TObject*) {}
-void TMainForm::Save1Click(TObject*) {}
-void TMainForm::Save2Click(TObject*) {}
-void TMainForm::ReadDocumentFile(std::istream&) {}
-void TMainForm::WriteDocumentFile(std::ostream&) {}
-void TMainForm::OpenCommandLineDocument() {}
-
 // --- Clipboard.cpp ---
 void TMainForm::Cut1Click(TObject*) {}
 void TMainForm::Copy1Click(TObject*) {}

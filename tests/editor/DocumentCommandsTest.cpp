@@ -1,0 +1,220 @@
+// New, Open, Save, Save As and the command-line open of the main window, with message boxes
+// and file dialogs answered by the test seam.
+#include "MainFormFixture.h"
+#include "editor/model/DocumentFile.h"
+#include "platform/FileIo.h"
+
+namespace fs = std::filesystem;
+
+namespace editortest {
+namespace {
+
+class DocumentCommands : public MainFormTest {
+  protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        std::string t = (fs::temp_directory_path() / "wyx-doc-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(t.data()), nullptr);
+        dir = t;
+        f = MakeWithType("1,2,00,1,1,,");
+    }
+    void TearDown() override {
+        char prog[] = "test";
+        char* argv[] = {prog};
+        SetCommandLine(1, argv);
+        fs::remove_all(dir);
+        MainFormTest::TearDown();
+    }
+    AnsiString Path(const char* name) const { return (dir / name).string(); }
+    AnsiString FileText(const AnsiString& path) const {
+        AnsiString bytes;
+        EXPECT_TRUE(ReadWholeFile(path, bytes)) << path;
+        return bytes;
+    }
+    void Answer(std::initializer_list<std::optional<AnsiString>> files) {
+        TestSeam().FileDialogAnswers.assign(files.begin(), files.end());
+    }
+    void ExpectOpenError() {
+        ASSERT_EQ(Boxes().size(), 1u);
+        EXPECT_EQ(Boxes()[0].Text, "File Open error.");
+        EXPECT_EQ(Boxes()[0].Caption, "WYX-R2M");
+        EXPECT_EQ(Boxes()[0].Flags, 16);
+    }
+    fs::path dir;
+    TMainForm* f = nullptr;
+};
+
+TEST_F(DocumentCommands, SaveAsWritesTheDocumentAndNamesIt) {
+    f->SetMemoryRecord(0, "000,00145000000,0,0,0,0,0,,09,,09,000600000,0,0,,,,HO,ME");
+    f->Edit2->SetText("my\tcomment");
+    f->ModifiedFlag = 1;
+    const AnsiString path = Path("a.r2");
+    Answer({path});
+    f->Save2Click(f);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(FileText(path), WriteDocumentText(*f, "my\tcomment"));
+    EXPECT_NE(FileText(path).find("HALCYRA MENU\r\n"), AnsiString::npos);
+    EXPECT_EQ(f->DocumentName, path);
+    EXPECT_EQ(f->Caption(), "WYX-R2M [" + path + "]");
+    EXPECT_EQ(f->ModifiedFlag, 0);
+    EXPECT_EQ(ReadSetting("Path"), dir.string() + "/");
+    EXPECT_EQ(f->SaveDialog1->InitialDir, dir.string() + "/");
+}
+
+TEST_F(DocumentCommands, SaveAsRefusesAnotherExtensionAndCancelDoesNothing) {
+    f->ModifiedFlag = 1;
+    Answer({Path("a.txt"), std::nullopt});
+    f->Save2Click(f);
+    ExpectOpenError();
+    EXPECT_FALSE(fs::exists(Path("a.txt")));
+    Boxes().clear();
+    f->Save2Click(f);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(f->DocumentName, "Untitled");
+    EXPECT_EQ(f->Caption(), "WYX-R2M [Untitled]");
+    EXPECT_EQ(f->ModifiedFlag, 1);
+}
+
+TEST_F(DocumentCommands, FailedWriteIsReportedAndKeepsTheChange) {
+    f->ModifiedFlag = 1;
+    Answer({Path("missing/a.r2")});
+    f->Save2Click(f);
+    ExpectOpenError();
+    EXPECT_EQ(f->ModifiedFlag, 1);
+    EXPECT_EQ(f->DocumentName, "Untitled");
+}
+
+TEST_F(DocumentCommands, SaveRewritesTheNamedFileWithoutAsking) {
+    const AnsiString path = Path("a.r2");
+    Answer({path});
+    f->Save2Click(f);
+    f->SetDtmfRecord(3, "03,123,X");
+    f->ModifiedFlag = 1;
+    const size_t dialogs = TestSeam().FileDialogTitles.size();
+    f->Save1Click(f);
+    EXPECT_EQ(TestSeam().FileDialogTitles.size(), dialogs);
+    EXPECT_NE(FileText(path).find("03\t123\tX\r\n"), AnsiString::npos);
+    EXPECT_EQ(f->ModifiedFlag, 0);
+
+    fs::remove(path); // the named file is gone: Save behaves as Save As
+    Answer({std::nullopt});
+    f->Save1Click(f);
+    EXPECT_EQ(TestSeam().FileDialogTitles.size(), dialogs + 1);
+}
+
+TEST_F(DocumentCommands, SaveOnUntitledAlwaysAsks) {
+    const fs::path here = fs::current_path();
+    fs::current_path(dir);
+    {
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomically("Untitled", "keep", error));
+    }
+    Answer({std::nullopt});
+    f->Save1Click(f);
+    EXPECT_EQ(TestSeam().FileDialogTitles.size(), 1u);
+    EXPECT_EQ(FileText(Path("Untitled")), "keep");
+    fs::current_path(here);
+}
+
+TEST_F(DocumentCommands, OpenReplacesTheDocument) {
+    TMemoryDocument other;
+    other.SetRadioType("1,0,0E,,,,");
+    other.LastChannel = 149;
+    other.ClearDocument();
+    other.SetMemoryRecord(5, "005,00433000000,6,0,0,0,0,,09,,09,005000000,0,0,,,,A,B");
+    other.SetRemoteMenuItem(0, "JA1AAA");
+    other.SetAprsMenuItem(0, "JA1ZZZ");
+    const AnsiString path = Path("b.r2");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, WriteDocumentText(other, "from file"), error));
+
+    f->SetMemoryRecord(7, "007,00145000000,0,0,0,0,0,,09,,09,000600000,0,0,,,,OLD");
+    Answer({path});
+    f->Open1Click(f);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(f->GetRecordField(selMemory, 5, 17), "A,B");
+    EXPECT_EQ(f->GetMemoryRecord(7), "");
+    EXPECT_EQ(f->GetAprsMenuItem(0), "JA1ZZZ");   // a VELTANO section fills the APRS slots
+    EXPECT_EQ(f->GetRemoteMenuItem(0), "NOCALL"); // no HALCYRA section in the file
+    EXPECT_EQ(f->GetRadioType(), "1,2,00,1,1,,");
+    EXPECT_EQ(f->Edit2->Text(), "from file");
+    EXPECT_EQ(f->DocumentName, path);
+    EXPECT_EQ(f->Caption(), "WYX-R2M [" + path + "]");
+    EXPECT_EQ(f->ModifiedFlag, 0);
+    EXPECT_EQ(ReadSetting("Path"), dir.string() + "/");
+}
+
+TEST_F(DocumentCommands, OpenRefusalsChangeNothing) {
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(Path("c.txt"), "COMMENT\nx\n", error));
+    f->Edit2->SetText("mine");
+    f->ModifiedFlag = 0;
+    for (const char* name : {"c.txt", "none.r2"}) {
+        Boxes().clear();
+        Answer({Path(name)});
+        f->Open1Click(f);
+        ExpectOpenError();
+        EXPECT_EQ(f->Edit2->Text(), "mine");
+        EXPECT_EQ(f->DocumentName, "Untitled");
+    }
+}
+
+TEST_F(DocumentCommands, SaveQuestionBeforeOpenAndNew) {
+    const AnsiString saved = Path("saved.r2");
+    f->Edit2->SetText("changed");
+    f->ModifiedFlag = 1;
+    TestSeam().MessageBoxAnswers = {IDCANCEL};
+    f->New1Click(f);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].Flags, 51);
+    EXPECT_EQ(f->Edit2->Text(), "changed");
+    EXPECT_EQ(f->ModifiedFlag, 1);
+
+    TestSeam().MessageBoxAnswers = {IDYES};
+    Answer({saved, std::nullopt}); // Save As, then the open dialog cancelled
+    f->Open1Click(f);
+    EXPECT_TRUE(fs::exists(saved));
+    EXPECT_EQ(TestSeam().FileDialogTitles.size(), 2u);
+
+    f->SetMemoryRecord(1, "001,00145000000");
+    f->ModifiedFlag = 1;
+    TestSeam().MessageBoxAnswers = {IDNO};
+    f->New1Click(f);
+    EXPECT_EQ(f->GetMemoryRecord(1), "");
+    EXPECT_EQ(f->Edit2->Text(), "");
+    EXPECT_EQ(f->DocumentName, "Untitled");
+    EXPECT_EQ(f->Caption(), "WYX-R2M [Untitled]");
+    EXPECT_EQ(f->ModifiedFlag, 0);
+    EXPECT_EQ(f->StringGrid1->Cells(1, 1), "000"); // labels stay
+}
+
+TEST_F(DocumentCommands, CommandLineJoinsArgumentsAndIgnoresCase) {
+    fs::create_directories(dir / "my docs");
+    const AnsiString path = (dir / "my docs" / "x.R2").string();
+    TMemoryDocument other;
+    other.SetRadioType("1,2,00,1,1,,");
+    other.ClearDocument();
+    other.SetDtmfRecord(2, "02,99,CL");
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, WriteDocumentText(other, "cmd"), error));
+    std::string a0 = "prog", a1 = (dir / "my").string(), a2 = "docs/x.R2";
+    char* argv[] = {a0.data(), a1.data(), a2.data()};
+    SetCommandLine(3, argv);
+    f->OpenCommandLineDocument();
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(f->GetDtmfRecord(2), "02,99,CL");
+    EXPECT_EQ(f->DocumentName, path);
+    EXPECT_EQ(f->Edit2->Text(), "cmd");
+    EXPECT_EQ(f->ModifiedFlag, 0);
+
+    ASSERT_TRUE(WriteFileAtomically(Path("y.doc"), "COMMENT\nz\n", error));
+    std::string b1 = Path("y.doc");
+    char* argv2[] = {a0.data(), b1.data()};
+    SetCommandLine(2, argv2);
+    f->OpenCommandLineDocument();
+    ExpectOpenError();
+    EXPECT_EQ(f->Edit2->Text(), "cmd");
+}
+
+} // namespace
+} // namespace editortest
