@@ -175,31 +175,30 @@ TEST_F(CallSignEdits, LongPastedTextsAreRefusedWholeNotCut) {
 
 TEST_F(CallSignEdits, EveryRefusedFormRestoresAValidTextInBoundedRuns) {
     Open(Region2);
-    const char* refused[] = {"-",     "--",    "-,",     ",",        ",,",        "-A-0",
-                             ",A,,B", "A,,",   "A-0",    "A--",      "A-1-1",     "ABCDEFG",
-                             "A-123", "a",     "A B",    "\xE9",     "-ABCDEFGH", ",-,-",
-                             "A-,-B", "A-B,C", "AB-016", "---------"};
+    const char* refused[] = {"-",     "--",    "-,",     ",",         ",,",        "-A-0",
+                             ",A,,B", "A,,",   "A-0",    "A--",       "A-1-1",     "ABCDEFG",
+                             "A-123", "a",     "A B",    "\xE9",      "-ABCDEFGH", ",-,-",
+                             "A-,-B", "A-B,C", "AB-016", "---------", "a/b",       "#"};
+    const TextWalker call = [](const AnsiString& t) { return WalkCallSign(t, false); };
+    const TextWalker remote = [](const AnsiString& t) { return WalkCallSign(t, true); };
+    const TextWalker path = WalkPacketPath;
+    const TextWalker sstv = [](const AnsiString& t) { return WalkSstvText(t, 9); };
     struct Target {
         TEdit* edit;
         TLastValid buffer;
-        bool path;
-        bool zeroSsid;
+        const TextWalker& walk;
     };
-    const Target targets[] = {{f->Edit4, lvEdit4, false, false},
-                              {f->Edit13, lvEdit13, false, false},
-                              {f->Edit7, lvEdit7, true, false},
-                              {f->Edit17, lvEdit17, false, true},
-                              {f->Edit18, lvEdit18, false, true}};
+    const Target targets[] = {{f->Edit4, lvEdit4, call},     {f->Edit13, lvEdit13, call},
+                              {f->Edit7, lvEdit7, path},     {f->Edit17, lvEdit17, remote},
+                              {f->Edit18, lvEdit18, remote}, {f->Edit14, lvEdit14, sstv},
+                              {f->Edit15, lvEdit15, sstv},   {f->Edit16, lvEdit16, sstv}};
     for (const Target& t : targets) {
         for (const char* text : refused) {
             const int runs = Paste(t.edit, text);
             EXPECT_LE(runs, 2) << text;
             const AnsiString shown = t.edit->Text();
-            const TextVerdict v = t.path ? WalkPacketPath(shown) : WalkCallSign(shown, t.zeroSsid);
-            EXPECT_TRUE(v.Good) << text << " left " << shown;
-            EXPECT_TRUE(t.path ? WalkPacketPath(f->LastValidText(t.buffer)).Good
-                               : WalkCallSign(f->LastValidText(t.buffer), t.zeroSsid).Good)
-                << text;
+            EXPECT_TRUE(t.walk(shown).Good) << text << " left " << shown;
+            EXPECT_TRUE(t.walk(f->LastValidText(t.buffer)).Good) << text;
             EXPECT_LE(RefusalCount(), 1u) << text;
         }
     }
