@@ -65,6 +65,8 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner) {
 }
 
 TMainForm::~TMainForm() {
+    // The activation handler reaches into this window.
+    if (Application) Application->OnActivate = nullptr;
     if (MainForm == this) MainForm = nullptr;
 }
 
