@@ -2,7 +2,9 @@
 #include "tools/radio_sim/RadioSim.h"
 #include "tools/radio_sim/SimClient.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace radiosim;
 using namespace std::chrono_literals;
@@ -143,7 +145,12 @@ TEST(RadioSim, AnswersEachLineOverThePtyAndKeepsATranscript) {
     EXPECT_EQ(sim.Transcript(), (std::vector<std::string>{"ID", mw, "MR 0,0,020"}));
     EXPECT_EQ(sim.State().Memory.count("020"), 1u);
     EXPECT_EQ(sim.BytesReceived(), 3u + (mw.size() + 1) + 11u);
-    EXPECT_EQ(sim.BytesSent(), 10u + 2 * (mw.size() + 1));
+    // The simulator counts a reply once its write returned, which may be just after the
+    // client has read it.
+    const uint64_t sent = 10u + 2 * (mw.size() + 1);
+    for (int i = 0; i < 200 && sim.BytesSent() < sent; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(sim.BytesSent(), sent);
 }
 
 TEST(RadioSim, ServesAgainAfterTheClientClosedAndReopened) {
