@@ -221,6 +221,12 @@ class TMainForm : public TForm, public TMemoryDocument {
     void StringGrid5MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X,
                               int Y);
     void UpdateStatusBar();
+    // Shows the entry dialog of grid 1..4 (memory, VFO, CALL, DTMF) on its selected row.
+    virtual void OpenEntryDialog(int grid);
+    // The DTMF grid in use: StringGrid5 on the region-'3' radio type, else StringGrid4.
+    TStringGrid* DtmfGridInUse() const;
+    // The VFO slot of a VFO grid row, from its band label.
+    int VfoRowSlot(int row) const;
 
     // ==== Refresh.cpp ====
     void RefreshAllControls();
@@ -342,6 +348,17 @@ class TMainForm : public TForm, public TMemoryDocument {
     TMenuItem* CommPortItem(int number) const;
     // MainForm.cpp
     void SetInitialSelections();
+
+    // MemoryGrids.cpp
+    void SetActiveGrid(int grid);
+    void GridEntered(int grid);
+    // Refresh.cpp
+    void RefreshGrids();
+    void RefreshRadioMenu();
+    void RefreshAprsMenu();
+    void ShowPosition(const AnsiString& position, bool region0);
+    void ShowIcon(const AnsiString& icon);
+    void RefreshSstvAndRemoteMenus();
 
     std::array<TImage*, 31> stationImages_{};
     bool splashShown_ = false;
