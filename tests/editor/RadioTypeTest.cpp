@@ -56,6 +56,10 @@ TEST_F(RadioType, Region3SwapsCallAndDtmfForTheTallDtmfGrid) {
     EXPECT_TRUE(f->CheckBox7->Visible());
     EXPECT_FALSE(f->GroupBox21->Visible());
     EXPECT_EQ(f->TabSheet4->Caption(), "SSTV menu");
+    // The refresh at construction shows the document's unit item; the type's own choice is
+    // what the layout alone sets.
+    EXPECT_EQ(f->ComboBox13->ItemIndex(), 0);
+    f->ApplyRadioTypeToControls();
     EXPECT_EQ(f->Label16->Caption(), "km");
     EXPECT_EQ(f->ComboBox13->ItemIndex(), 1);
 }
