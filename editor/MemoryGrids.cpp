@@ -1,7 +1,11 @@
 // The Memory page grids: which grid is active, row choice with the right button, opening the
 // entry dialog of a row, and the status bar showing the selected record.
+#include "editor/CallDialog.h"
+#include "editor/DtmfDialog.h"
 #include "editor/MainForm.h"
+#include "editor/MemoryDialog.h"
 #include "editor/ToneTable.h"
+#include "editor/VfoDialog.h"
 #include "editor/model/DisplayText.h"
 #include "editor/model/TextChecks.h"
 
@@ -111,8 +115,14 @@ void TMainForm::StringGrid4KeyPress(TObject*, char& Key) {
     if (Key == '\r') OpenEntryDialog(4);
 }
 
-// The entry dialogs are not part of the program yet; they open from here once they are.
-void TMainForm::OpenEntryDialog(int) {}
+// Each dialog reads the selected row of its grid itself when it is shown.
+void TMainForm::OpenEntryDialog(int grid) {
+    TForm* dialog = grid == 1   ? static_cast<TForm*>(Memory)
+                    : grid == 2 ? static_cast<TForm*>(VFO)
+                    : grid == 3 ? static_cast<TForm*>(CALL)
+                                : static_cast<TForm*>(DTMF);
+    if (dialog) dialog->ShowModal();
+}
 
 void TMainForm::StringGrid1MouseDown(TObject*, TMouseButton Button, TShiftState Shift, int, int Y) {
     SelectRowUnderPointer(StringGrid1, Button, Shift, Y);
