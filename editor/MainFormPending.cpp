@@ -14,6 +14,3 @@ void TMainForm::UpdatePasteAvailability() {}
 // --- Printing.cpp ---
 void TMainForm::Print1Click(TObject*) {}
 
-// --- SortDialog.cpp ---
-void TMainForm::MemorySort1Click(TObject*) {}
-

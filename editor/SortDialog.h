@@ -5,6 +5,10 @@
 class TSort : public TForm {
   public:
     explicit TSort(TComponent* Owner);
+    TRadioButton *RadioButton1, *RadioButton2;
+    TButton *Button1, *Button2;
+    void Button1Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
 };
 
 extern TSort* Sort;
