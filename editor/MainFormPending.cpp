@@ -4,13 +4,5 @@
 #include <istream>
 #include <ostream>
 
-// --- Clipboard.cpp ---
-void TMainForm::Cut1Click(TObject*) {}
-void TMainForm::Copy1Click(TObject*) {}
-void TMainForm::Paste1Click(TObject*) {}
-void TMainForm::Delete1Click(TObject*) {}
-void TMainForm::UpdatePasteAvailability() {}
-
 // --- Printing.cpp ---
 void TMainForm::Print1Click(TObject*) {}
-
