@@ -5,12 +5,14 @@ CMAKE_FLAGS ?=
 # Optional: build only these targets, and pass these arguments to ctest (e.g. -R pattern).
 TARGETS ?=
 CTEST_ARGS ?=
+# The program `make run` starts: Wyx_r2m (the VQ-R2M radio) or Wyx_r2 (the VQ-R2 radio).
+PROGRAM ?= Wyx_r2m
 PACKAGES = qt6-base-dev cmake g++ make libgtest-dev libgmock-dev xvfb xauth clang libclang-rt-dev
 
 .PHONY: run test deps configure build asan clean
 
 run: build
-	$(BUILD)/app/Wyx_r2m
+	$(BUILD)/app/$(PROGRAM)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)

@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         TApplication app(argc, argv);
         TestSeam().Active = true;
         Application->Guard([&] {
-            TMainForm form(nullptr);
+            TMainForm form(nullptr, LaterProgram());
             MainForm = &form;
             using Clock = std::chrono::steady_clock;
             auto time = [&] {

@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
     {
         TApplication app(argc, argv);
         Application->Guard([&] {
-            InitialiseApplication();
-            CreateProgramForms();
+            InitialiseApplication(LaterProgram());
+            CreateProgramForms(LaterProgram());
             constructed = ms();
             // The splash's own modal loop ends at once; its first showing is what is measured.
             TestSeam().Active = true;

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
             reg.WriteString("Type", state.RadioType);
             reg.CloseKey();
         }
-        Application->CreateForm(MainForm);
+        Application->CreateForm(MainForm, LaterProgram());
         Application->CreateForm(ReadForm);
         Application->CreateForm(WriteForm);
         MainForm->CommPortName = "COM1";

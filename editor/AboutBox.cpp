@@ -1,19 +1,20 @@
 #include "editor/AboutBox.h"
 #include "editor/FormBuild.h"
+#include "editor/ProgramVariant.h"
 #include "editor/pictures/ProgramIcon.xpm.h"
 
 TAboutBox* AboutBox = nullptr;
 
-TAboutBox::TAboutBox(TComponent* Owner) : TForm(Owner) {
-    SetCaption("About WYX-R2M");
+TAboutBox::TAboutBox(TComponent* Owner, const TProgramVariant& Program) : TForm(Owner) {
+    SetCaption(Program.AboutCaption);
     SetBorderStyle(bsDialog);
     Position = poScreenCenter;
     SetClientSize(300, 136);
     ProgramIcon = Place<TImage>(this, this, 20, 20, 48, 48);
     ProgramIcon->LoadXpm(program_icon);
-    ProductName = PlaceLabel(this, this, 88, 24, "Wyxolan for VQ-R2(M)", 200);
+    ProductName = PlaceLabel(this, this, 88, 24, Program.ProductLine, 200);
     ProductName->Font().SetStyle(fsBold);
-    Version = PlaceLabel(this, this, 88, 50, "beta Version 0.00", 200);
+    Version = PlaceLabel(this, this, 88, 50, Program.VersionLabel, 200);
     OKButton = PlaceCaptioned<TButton>(this, this, 112, 96, 76, 26, "OK");
     OKButton->ModalResult = mrOk;
     OKButton->Default = true;

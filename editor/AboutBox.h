@@ -2,9 +2,11 @@
 #pragma once
 #include "platform/Forms.h"
 
+struct TProgramVariant;
+
 class TAboutBox : public TForm {
   public:
-    explicit TAboutBox(TComponent* Owner);
+    TAboutBox(TComponent* Owner, const TProgramVariant& Program);
     TImage* ProgramIcon;
     TLabel *ProductName, *Version;
     TButton* OKButton;

@@ -124,13 +124,13 @@ void StepUpDown(TUpDown* u, int step) {
 // ---- Text edits ----
 
 AnsiString TMainForm::CallSsidCheck(TEdit* Edit, TLastValid Buffer, bool AcceptZeroSsid) {
-    return CheckEditText(Edit, *this, Buffer, [AcceptZeroSsid](const AnsiString& t) {
-        return WalkCallSign(t, AcceptZeroSsid);
+    return CheckEditText(Edit, *this, Buffer, [this, AcceptZeroSsid](const AnsiString& t) {
+        return Variant.CallSignWalk(t, AcceptZeroSsid);
     });
 }
 
 AnsiString TMainForm::PacketPathCheck() {
-    return CheckEditText(Edit7, *this, lvEdit7, WalkPacketPath);
+    return CheckEditText(Edit7, *this, lvEdit7, Variant.PacketPathWalk);
 }
 
 void TMainForm::Edit4Change(TObject*) {
@@ -140,7 +140,7 @@ void TMainForm::Edit4Change(TObject*) {
 
 void TMainForm::Edit13Change(TObject*) {
     const AnsiString call = CallSsidCheck(Edit13, lvEdit13, false);
-    StoreSlot(*this, apUnprotoAddress, call.empty() ? "APZ902" : call);
+    StoreSlot(*this, apUnprotoAddress, call.empty() ? Variant.UnitIdentifier : call);
 }
 
 void TMainForm::Edit7Change(TObject*) {
@@ -297,6 +297,7 @@ void TMainForm::CheckBox8Click(TObject*) {
 
 // A limit is a multiple of 10 from 10 to 2500, four digits.
 void TMainForm::MaskEdit12Change(TObject*) {
+    if (Variant.MaskEdit12Change) return Variant.MaskEdit12Change(*this);
     AnsiString text = MaskEdit12->Text();
     text.resize(4, ' ');
     text[3] = '0';

@@ -11,8 +11,6 @@ namespace {
 
 enum : int { gridMemory = 1, gridVfo = 2, gridCall = 3, gridDtmf = 4 };
 
-// A clipboard text this long or longer is a channel record; a shorter one a DTMF record.
-constexpr std::size_t ChannelRecordLength = 30;
 constexpr std::size_t FrequencyDigits = 11;
 
 bool AllDigits(const AnsiString& s) {
@@ -104,7 +102,7 @@ AnsiString ScratchText(const TMainForm& f) {
 bool ScratchFitsSelection(const TMainForm& f) {
     const AnsiString record = ScratchText(f);
     if (record.empty()) return false;
-    if (record.size() < ChannelRecordLength) return f.ActiveGrid == gridDtmf;
+    if (record.size() < f.Variant.ChannelPasteLength) return f.ActiveGrid == gridDtmf;
     if (f.ActiveGrid < gridMemory || f.ActiveGrid > gridCall) return false;
 
     // A channel record whose frequency is not 11 digits has no band to check it against.
@@ -148,8 +146,9 @@ AnsiString AcceptedName(const TMainForm& f, AnsiString name) {
 
 // The pasted DTMF record for slot k: its own number, the code and the name.
 AnsiString PastedDtmfRecord(const TMainForm& f, int slot) {
+    const AnsiString name = f.GetRecordField(selScratchDtmfName, 0, 2);
     return "0" + std::to_string(slot) + "," + f.GetRecordField(selScratch, 0, 1) + "," +
-           AcceptedName(f, f.GetRecordField(selScratchDtmfName, 0, 2));
+           (f.Variant.PastedDtmfName ? f.Variant.PastedDtmfName(f, name) : AcceptedName(f, name));
 }
 
 // The pasted channel record for the selected row of a channel grid: the target keeps its own
@@ -191,9 +190,10 @@ AnsiString PastedChannelRecord(const TMainForm& f, int grid, int slot) {
         txStep = src(15);
     }
 
-    const AnsiString fields[18] = {label,   rx,      src(2), shift,  src(4),  src(5),
-                                   src(6),  "",      src(8), "",     src(10), offset,
-                                   lockout, src(13), tx,     txStep, power,   name};
+    const AnsiString am = f.Variant.PastedAmMode ? f.Variant.PastedAmMode(src(13)) : src(13);
+    const AnsiString fields[18] = {label,   rx, src(2), shift,  src(4),  src(5),
+                                   src(6),  "", src(8), "",     src(10), offset,
+                                   lockout, am, tx,     txStep, power,   name};
     AnsiString record = fields[0];
     for (int k = 1; k < 18; ++k)
         record += "," + fields[k];
@@ -203,7 +203,7 @@ AnsiString PastedChannelRecord(const TMainForm& f, int grid, int slot) {
 // Cut and Delete act on the memory and DTMF grids only.
 bool RefuseOnChannelOnlyGrid(const TMainForm& f) {
     if (f.ActiveGrid == gridMemory || f.ActiveGrid == gridDtmf) return false;
-    Application->MessageBox("Invalid function.", MainFormText::Title, MB_OK | MB_ICONINFORMATION);
+    Application->MessageBox("Invalid function.", f.TitleBase, MB_OK | MB_ICONINFORMATION);
     return true;
 }
 

@@ -120,7 +120,7 @@ void TDTMF::Edit1KeyPress(TObject*, char& Key) {
 }
 
 void TDTMF::Edit2KeyPress(TObject*, char& Key) {
-    FilterNameKey(MainForm->RegionDigit(), Key);
+    FilterNameKey(MainForm->RegionDigit(), MainForm->Variant.NameEditsTakeEscape, Key);
 }
 
 void TDTMF::Edit1Change(TObject*) {

@@ -89,10 +89,10 @@ bool NameByteAllowed(char region, unsigned char c) {
 }
 } // namespace
 
-void FilterNameKey(char region, char& key) {
+void FilterNameKey(char region, bool passEscape, char& key) {
     if (key == '\b' || key == '\r') return;
     if (key == 27) {
-        key = 0;
+        if (!passEscape) key = 0;
         return;
     }
     if (NameByteAllowed(region, static_cast<unsigned char>(key))) return;

@@ -51,8 +51,9 @@ void ClearOtherWhenChecked(TCheckBox* clicked, TCheckBox* other);
 // dropped. Returns true for Enter (which is dropped too, the caller applies the entries).
 bool FilterFrequencyKey(char& key);
 // Key rule of the name edits for the region digit of the radio type: printable ASCII and the
-// region's own letters pass; Esc is dropped silently, anything else with a message.
-void FilterNameKey(char region, char& key);
+// region's own letters pass; Esc passes when passEscape, else it is dropped silently; anything
+// else is dropped with a message.
+void FilterNameKey(char region, bool passEscape, char& key);
 // The name edits' font for the region: Japanese Mincho in Shift-JIS for '0', else Times New
 // Roman in the ANSI set.
 void SetNameFont(TFont& font, char region);

@@ -7,7 +7,8 @@
 
 TMainForm* MainForm = nullptr;
 
-TMainForm::TMainForm(TComponent* Owner) : TForm(Owner) {
+TMainForm::TMainForm(TComponent* Owner, const TProgramVariant& Program)
+    : TForm(Owner), TMemoryDocument(Program.UnitIdentifier), Variant(Program) {
     SetBorderStyle(bsSingle);
     Position = poScreenCenter;
 
@@ -37,14 +38,14 @@ TMainForm::TMainForm(TComponent* Owner) : TForm(Owner) {
     WireEvents();
     ClipboardFormat = RegisterClipboardFormat("CF_WYX");
 
-    TitleBase = MainFormText::Title;
+    TitleBase = Variant.Title;
     DocumentName = MainFormText::Untitled;
     UpdateCaption();
     SetLastValidText(lvEdit4, "NOCALL");
     SetLastValidText(lvEdit14, "");
     SetLastValidText(lvEdit15, "");
     SetLastValidText(lvEdit16, "");
-    SetLastValidText(lvEdit13, "APZ902");
+    SetLastValidText(lvEdit13, Variant.UnitIdentifier);
     SetLastValidText(lvEdit17, "NOCALL");
     SetLastValidText(lvEdit18, "NOCALL");
     SetLastValidText(lvEdit7, "RELAY,WIDE");

@@ -2,6 +2,7 @@
 // four pages, the menus, tool buttons and status bar. Behaviour lives in handlers defined in
 // the files named by the blocks below.
 #pragma once
+#include "editor/ProgramVariant.h"
 #include "editor/model/MemoryDocument.h"
 #include "platform/ComCtrls.h"
 #include "platform/Controls.h"
@@ -12,9 +13,8 @@
 #include <array>
 #include <iosfwd>
 
-// Program title, settings key and the fonts of the two looks.
+// Settings key and the fonts of the two looks.
 namespace MainFormText {
-inline const AnsiString Title = "WYX-R2M";
 inline const AnsiString Untitled = "Untitled";
 inline const AnsiString SettingsKey = "\\software\\QUORVEL\\WYX-R2";
 // "MS P Mincho" in full-width letters, Shift-JIS bytes.
@@ -24,8 +24,11 @@ inline const AnsiString WesternFont = "Times New Roman";
 
 class TMainForm : public TForm, public TMemoryDocument {
   public:
-    explicit TMainForm(TComponent* Owner);
+    TMainForm(TComponent* Owner, const TProgramVariant& Program);
     ~TMainForm() override;
+
+    // The program this window belongs to, chosen at start-up.
+    const TProgramVariant& Variant;
 
     // ---- Document state beside the memory image ----
     AnsiString CommPortName;

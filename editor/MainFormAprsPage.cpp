@@ -25,7 +25,8 @@ void TMainForm::CreateAprsPage() {
     Edit4 = PlaceEdit(this, p, 124, 8, 100, 9);
     Edit4->SetText("NOCALL");
     Label8 = PlaceLabel(this, p, 12, 42, "Status text");
-    Edit5 = PlaceEdit(this, p, 124, 38, 255, 20);
+    Edit5 = PlaceEdit(this, p, 124, 38,
+                      Variant.FixedStatusTextWidth ? Variant.FixedStatusTextWidth : 260, 20);
     Label9 = PlaceLabel(this, p, 12, 72, "Position comment");
     ComboBox5 = PlaceList(this, p, 124, 68, 130,
                           {"Off Duty", "Enroute", "In Service", "Returning", "Committed", "Special",
@@ -35,7 +36,7 @@ void TMainForm::CreateAprsPage() {
                           {"0.5min", "1min", "2min", "3min", "5min", "10min", "20min", "30min"});
     Label18 = PlaceLabel(this, p, 12, 132, "Unprotocol");
     Edit13 = PlaceEdit(this, p, 124, 128, 100, 9);
-    Edit13->SetText("APZ902");
+    Edit13->SetText(Variant.UnitIdentifier);
     Label19 = PlaceLabel(this, p, 12, 162, "Packet path");
     Edit7 = PlaceEdit(this, p, 124, 158, 255, 32);
     Edit7->SetText("RELAY,WIDE");
@@ -67,7 +68,8 @@ void TMainForm::CreateAprsPage() {
     GroupBox16 = PlaceCaptioned<TGroupBox>(this, p, 398, 64, 370, 52, "Position limit");
     CheckBox8 = PlaceCaptioned<TCheckBox>(this, GroupBox16, 12, 22, 56, 20, "ON");
     Label15 = PlaceLabel(this, GroupBox16, 84, 24, "Distance", 60);
-    MaskEdit12 = PlaceMaskEdit(this, GroupBox16, 148, 20, 50, "9999;1; ");
+    MaskEdit12 = PlaceMaskEdit(this, GroupBox16, 148, 20, 50, Variant.PositionLimitMask);
+    MaskEdit12->SetText(Variant.PositionLimitText);
     Label16 = PlaceLabel(this, GroupBox16, 204, 24, "km", 40);
 
     CreateAprsIcons();

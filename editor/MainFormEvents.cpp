@@ -68,6 +68,8 @@ void TMainForm::WireMenuEvents() {
         c.item->OnClick = On(this, c.handler);
         if (c.button) c.button->OnClick = On(this, c.handler);
     }
+    // A program without the sort never opens its dialog.
+    if (!Variant.SortOffered) MemorySort1->OnClick = nullptr;
 }
 
 void TMainForm::WirePageEvents() {

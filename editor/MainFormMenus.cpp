@@ -41,6 +41,9 @@ void TMainForm::CreateMenus() {
     Com2_Mnu = AddItem(this, Radio1, "Com2_Mnu", "Com&2");
     Com3_Mnu = AddItem(this, Radio1, "Com3_Mnu", "Com&3");
     Com4_Mnu = AddItem(this, Radio1, "Com4_Mnu", "Com&4");
+    // Only the ports the program offers are in the menu.
+    Com3_Mnu->SetVisible(Variant.PortCount >= 3);
+    Com4_Mnu->SetVisible(Variant.PortCount >= 4);
 
     Edit1 = AddItem(this, root, "Edit1", "&Edit");
     Cut1 = AddItem(this, Edit1, "Cut1", "Cu&t", Ctrl('X'));
@@ -49,11 +52,15 @@ void TMainForm::CreateMenus() {
     Delete1 = AddItem(this, Edit1, "Delete1", "&Delete", Ctrl(VK_DELETE));
     N4 = AddItem(this, Edit1, "N4", "-");
     MemorySort1 = AddItem(this, Edit1, "MemorySort1", "Memory channel &Sort...");
+    N4->SetVisible(Variant.SortOffered);
+    MemorySort1->SetVisible(Variant.SortOffered);
 
     Help1 = AddItem(this, root, "Help1", "&Help");
     Help2 = AddItem(this, Help1, "Help2", "&Help Topics");
     N5 = AddItem(this, Help1, "N5", "-");
     About1 = AddItem(this, Help1, "About1", "&About...");
+    Print1->SetEnabled(Variant.PrintAndHelpEnabled);
+    Help2->SetEnabled(Variant.PrintAndHelpEnabled);
     SetMenu(MainMenu1);
 
     PopupMenu1 = new TPopupMenu(this);
@@ -100,4 +107,5 @@ void TMainForm::CreateToolBar() {
         *t.button = b;
         x += 25;
     }
+    SpeedButton9->SetEnabled(Variant.PrintAndHelpEnabled);
 }

@@ -73,7 +73,7 @@ void TMainForm::ApplyRadioTypeToControls() {
         ComboBox8->SetItems({"0.5min", "1min", "2min", "3min", "5min", "10min", "20min", "30min"});
         ComboBox8->SetItemIndex(4);
     }
-    Edit5->SetWidth(japan ? 200 : 255);
+    if (!Variant.FixedStatusTextWidth) Edit5->SetWidth(japan ? 200 : 255);
 
     const bool remote = region == '2';
     TabSheet4->SetCaption(remote ? "SSTV/Halcyra menu" : "SSTV menu");

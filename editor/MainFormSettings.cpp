@@ -37,7 +37,9 @@ void TMainForm::ReadSettings() {
     SaveDialog1->InitialDir = path;
 
     CommPortName = ReadOrDefault(reg, "CommPort", "COM1");
-    CommPortItem(GetCommPortNumber())->SetChecked(true);
+    const int port = GetCommPortNumber();
+    if (Variant.OtherPortChecksCom1 || CommPortName == "COM" + std::to_string(port))
+        CommPortItem(port)->SetChecked(true);
 
     AnsiString type = reg.ReadString("Type");
     if (type.empty()) {
@@ -82,17 +84,17 @@ AnsiString TMainForm::AskRadioType() {
     std::unique_ptr<TSetup> own;
     TSetup* dialog = Setup;
     if (!dialog) {
-        own = std::make_unique<TSetup>(nullptr);
+        own = std::make_unique<TSetup>(nullptr, Variant);
         dialog = own.get();
     }
     dialog->ShowModal();
     return dialog->RadioTypeString();
 }
 
+// The number of a port the program offers, named exactly; 1 for any other text.
 int TMainForm::GetCommPortNumber() const {
-    if (CommPortName == "COM4") return 4;
-    if (CommPortName == "COM3") return 3;
-    if (CommPortName == "COM2") return 2;
+    for (int n = Variant.PortCount; n >= 2; --n)
+        if (CommPortName == "COM" + std::to_string(n)) return n;
     return 1;
 }
 
@@ -112,7 +114,7 @@ TMenuItem* TMainForm::CommPortItem(int number) const {
 void TMainForm::SelectCommPort(int number) {
     const AnsiString name = "COM" + std::to_string(number);
     if (ReadForm && ReadForm->QComm1->CheckCommportValid(name)) {
-        for (int n = 1; n <= 4; ++n)
+        for (int n = 1; n <= Variant.PortCount; ++n)
             CommPortItem(n)->SetChecked(n == number);
         CommPortName = name;
         StoreCommPort();

@@ -26,10 +26,10 @@ void TMainForm::CreateSstvPage() {
 
     GroupBox21 = PlaceCaptioned<TGroupBox>(this, p, 398, 6, 370, 116, "Halcyra");
     Label30 = PlaceLabel(this, GroupBox21, 12, 26, "Commander call sign", 140);
-    Edit17 = PlaceEdit(this, GroupBox21, 160, 22, 110, 9);
+    Edit17 = PlaceEdit(this, GroupBox21, 160, 22, 110, Variant.HalcyraCallMaxLength);
     Edit17->SetText("NOCALL");
     Label31 = PlaceLabel(this, GroupBox21, 12, 56, "Transporter call sign", 140);
-    Edit18 = PlaceEdit(this, GroupBox21, 160, 52, 110, 9);
+    Edit18 = PlaceEdit(this, GroupBox21, 160, 52, 110, Variant.HalcyraCallMaxLength);
     Edit18->SetText("NOCALL");
     Label32 = PlaceLabel(this, GroupBox21, 12, 86, "Tone frequency", 140);
     ComboBox12 = PlaceList(this, GroupBox21, 160, 82, 110, ToneList38());

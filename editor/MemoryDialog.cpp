@@ -188,5 +188,5 @@ void TMemory::Edit6Change(TObject*) {
 }
 
 void TMemory::Edit5KeyPress(TObject*, char& Key) {
-    FilterNameKey(MainForm->RegionDigit(), Key);
+    FilterNameKey(MainForm->RegionDigit(), MainForm->Variant.NameEditsTakeEscape, Key);
 }

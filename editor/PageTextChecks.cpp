@@ -53,19 +53,25 @@ struct CallElement {
     }
 };
 
+CallElement NewElement(const CallSignRules& rules) {
+    CallElement e;
+    e.acceptZeroSsid = rules.AcceptZeroSsid;
+    return e;
+}
+
 void DropTrailing(AnsiString& s, char c) {
     if (!s.empty() && s.back() == c) s.pop_back();
 }
 } // namespace
 
-TextVerdict WalkCallSign(const AnsiString& text, bool acceptZeroSsid) {
+TextVerdict WalkCallSign(const AnsiString& text, const CallSignRules& rules) {
     TextVerdict v;
     if (text.size() > kCallSignLength) return {false, {}, {}};
     CallElement call;
-    call.acceptZeroSsid = acceptZeroSsid;
+    call.acceptZeroSsid = rules.AcceptZeroSsid;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (!IsDigit(c) && !IsUpper(c) && c != '-') {
+        if (!rules.AnyCharacter && !IsDigit(c) && !IsUpper(c) && c != '-') {
             v.Good = false;
             break;
         }
@@ -83,15 +89,19 @@ TextVerdict WalkCallSign(const AnsiString& text, bool acceptZeroSsid) {
     return v;
 }
 
-TextVerdict WalkPacketPath(const AnsiString& text) {
+TextVerdict WalkCallSign(const AnsiString& text, bool acceptZeroSsid) {
+    return WalkCallSign(text, CallSignRules{.AcceptZeroSsid = acceptZeroSsid});
+}
+
+TextVerdict WalkPacketPath(const AnsiString& text, const CallSignRules& rules) {
     TextVerdict v;
     if (text.size() > kPathLength) return {false, {}, {}};
-    CallElement element;
+    CallElement element = NewElement(rules);
     int commas = 0; // consecutive commas
     AnsiString out; // the copy, built as each character is examined once
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (!IsDigit(c) && !IsUpper(c) && c != '-' && c != ',') {
+        if (!rules.AnyCharacter && !IsDigit(c) && !IsUpper(c) && c != '-' && c != ',') {
             v.Good = false;
             break;
         }
@@ -111,14 +121,14 @@ TextVerdict WalkPacketPath(const AnsiString& text) {
                 v.Good = false;
                 out += c;
             } else if (i == 0) {
-                v.Remainder = text.substr(1);
+                if (rules.LeadingCommaKeepsRest) v.Remainder = text.substr(1);
                 v.Good = false;
             } else {
                 DropTrailing(out, '-');
                 out += c;
             }
             ++commas;
-            element = CallElement();
+            element = NewElement(rules);
             continue;
         }
         commas = 0;
@@ -133,6 +143,10 @@ TextVerdict WalkPacketPath(const AnsiString& text) {
         v.Copy = out;
     }
     return v;
+}
+
+TextVerdict WalkPacketPath(const AnsiString& text) {
+    return WalkPacketPath(text, CallSignRules{});
 }
 
 TextVerdict WalkSstvText(const AnsiString& text, size_t capacity) {

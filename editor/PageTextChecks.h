@@ -21,11 +21,24 @@ struct TextVerdict {
 };
 using TextWalker = std::function<TextVerdict(const AnsiString&)>;
 
-// One call sign of up to six letters or digits, optionally "-" and an SSID of 1..15 (0..15 and
-// a leading zero when AcceptZeroSsid). A trailing "-" is accepted and dropped.
+// The rules a call-sign or path walk can be given.
+struct CallSignRules {
+    // Any character other than "-" (and "," in a path) counts as a call-sign character;
+    // otherwise only letters A-Z and digits do.
+    bool AnyCharacter = false;
+    bool AcceptZeroSsid = false;
+    // A path's leading "," offers the rest of the text to keep; otherwise the edit returns to
+    // its last valid text.
+    bool LeadingCommaKeepsRest = true;
+};
+
+// One call sign of up to six characters, optionally "-" and an SSID of 1..15 (0..15 and a
+// leading zero when AcceptZeroSsid). A trailing "-" is accepted and dropped.
+TextVerdict WalkCallSign(const AnsiString& text, const CallSignRules& rules);
 TextVerdict WalkCallSign(const AnsiString& text, bool acceptZeroSsid);
 // Call signs joined by single commas, at most 32 characters; a "-" before a comma and one
 // trailing comma and "-" are dropped.
+TextVerdict WalkPacketPath(const AnsiString& text, const CallSignRules& rules);
 TextVerdict WalkPacketPath(const AnsiString& text);
 // Letters, digits, blank and "-", "/", "!", "?", at most capacity characters.
 TextVerdict WalkSstvText(const AnsiString& text, size_t capacity);

@@ -6,14 +6,13 @@
 void TMainForm::Print1Click(TObject*) {
     TPrinter* printer = Printer();
     if (printer->PrinterCount() == 0) {
-        Application->MessageBox("There is no default printer.", MainFormText::Title,
-                                MB_OK | MB_ICONWARNING);
+        Application->MessageBox("There is no default printer.", TitleBase, MB_OK | MB_ICONWARNING);
         return;
     }
     if (!PrintDialog1->Execute()) return;
 
     const std::vector<ReportLine> lines = BuildPrintReport(*this, Caption(), Edit2->Text());
-    printer->Title = MainFormText::Title;
+    printer->Title = TitleBase;
     printer->BeginDoc();
     try {
         const int lineHeight = printer->PageHeight() / PrintLayout::LinesPerPage;

@@ -257,6 +257,7 @@ void TMainForm::ShowIcon(const AnsiString& icon) {
     static const char tables[] = "/\\0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     UpDown1->SetPosition(15);
     ShowIndex(ComboBox6, IndexIn(symbols, At(icon, 3)));
+    if (Variant.ShowSymbolTable) return Variant.ShowSymbolTable(*this, At(icon, 2));
     FillSymbolTableList();
     ShowIndex(ComboBox7, IndexIn(tables, At(icon, 2)));
 }

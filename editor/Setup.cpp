@@ -1,21 +1,24 @@
 #include "editor/Setup.h"
 #include "editor/FormBuild.h"
+#include "editor/ProgramVariant.h"
 
 TSetup* Setup = nullptr;
 
-TSetup::TSetup(TComponent* Owner) : TForm(Owner) {
+TSetup::TSetup(TComponent* Owner, const TProgramVariant& Program) : TForm(Owner) {
     SetCaption("WYX-R2");
     SetBorderStyle(bsDialog);
     Position = poScreenCenter;
     SetClientSize(260, 132);
-    RadioButton1 =
-        PlaceCaptioned<TRadioButton>(this, this, 24, 16, 220, 20, "VQ-R2U (U.S.A./Canada)");
-    RadioButton2 = PlaceCaptioned<TRadioButton>(this, this, 24, 40, 220, 20, "VQ-R2K (Europe)");
-    RadioButton3 = PlaceCaptioned<TRadioButton>(this, this, 24, 64, 220, 20, "VQ-R2 (Japan)");
+    TRadioButton** buttons[] = {&RadioButton1, &RadioButton2, &RadioButton3};
+    for (int i = 0; i < 3; ++i)
+        *buttons[i] = PlaceCaptioned<TRadioButton>(this, this, 24, 16 + 24 * i, 220, 20,
+                                                   Program.SetupCaptions[i]);
     RadioButton1->SetChecked(true);
-    for (TRadioButton* b : {RadioButton2, RadioButton3}) {
-        b->Hide();
-        b->SetEnabled(false);
+    if (!Program.SetupOffersEveryType) {
+        for (TRadioButton* b : {RadioButton2, RadioButton3}) {
+            b->Hide();
+            b->SetEnabled(false);
+        }
     }
     Button1 = PlaceCaptioned<TButton>(this, this, 92, 96, 76, 26, "OK");
     Button1->ModalResult = mrOk;

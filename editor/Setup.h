@@ -2,9 +2,11 @@
 #pragma once
 #include "platform/Forms.h"
 
+struct TProgramVariant;
+
 class TSetup : public TForm {
   public:
-    explicit TSetup(TComponent* Owner);
+    TSetup(TComponent* Owner, const TProgramVariant& Program);
     TRadioButton *RadioButton1, *RadioButton2, *RadioButton3;
     TButton* Button1;
     // The radio type text of the checked choice.

@@ -18,8 +18,8 @@ void StoreRemote(TMainForm& f, int slot, const AnsiString& text) {
 }
 
 void CheckSstvText(TMainForm& f, TEdit* edit, TLastValid buffer, size_t capacity, int slot) {
-    StoreSstv(f, slot, CheckEditText(edit, f, buffer, [capacity](const AnsiString& t) {
-                  return WalkSstvText(t, capacity);
+    StoreSstv(f, slot, CheckEditText(edit, f, buffer, [&f, capacity](const AnsiString& t) {
+                  return f.Variant.SstvTextWalk(t, capacity);
               }));
 }
 

@@ -11,23 +11,34 @@
 #include "transfer/ReadForm.h"
 #include "transfer/WriteForm.h"
 
-void InitialiseApplication() {
-    Application->Title = MainFormText::Title;
+void InitialiseApplication(const TProgramVariant& Program) {
+    Application->Title = Program.Title;
     Application->HelpFile = "Wyx-r2.hlp";
 }
 
-void CreateProgramForms() {
+void CreateProgramForms(const TProgramVariant& Program) {
     // Owned by the application; the main window's constructor shows it on a first run.
-    Setup = new TSetup(Application);
-    Application->CreateForm(MainForm);
-    Application->CreateForm(Welcome);
+    Setup = new TSetup(Application, Program);
+    Application->CreateForm(MainForm, Program);
+    Application->CreateForm(Welcome, Program);
     Application->CreateForm(Memory);
     Application->CreateForm(VFO);
     Application->CreateForm(CALL);
     Application->CreateForm(DTMF);
-    Application->CreateForm(ReadForm);
-    Application->CreateForm(WriteForm);
-    Application->CreateForm(AboutBox);
+    Application->CreateForm(ReadForm, *Program.ReadSteps);
+    Application->CreateForm(WriteForm, *Program.WriteSteps);
+    Application->CreateForm(AboutBox, Program);
     Application->CreateForm(Sort);
-    Application->CreateForm(Setup);
+    Application->CreateForm(Setup, Program);
+}
+
+int RunProgram(int argc, char** argv, const TProgramVariant& Program) {
+    SetCommandLine(argc, argv);
+    TApplication app(argc, argv);
+    Application->Guard([&Program] {
+        InitialiseApplication(Program);
+        CreateProgramForms(Program);
+        Application->Run();
+    });
+    return 0;
 }

@@ -4,9 +4,11 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 
+struct TProgramVariant;
+
 class TWelcome : public TForm {
   public:
-    explicit TWelcome(TComponent* Owner);
+    TWelcome(TComponent* Owner, const TProgramVariant& Program);
     TImage* Image1;
     TLabel *Label1, *Label2;
     TTimer* Timer1;

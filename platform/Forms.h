@@ -1,6 +1,7 @@
 // Forms and the application object.
 #pragma once
 #include "platform/Controls.h"
+#include <utility>
 
 class TMainMenu;
 
@@ -89,10 +90,10 @@ class TApplication : public TComponent {
         }
     }
 
-    // Creates a form owned by the application and stores it in ref. The first form created
-    // becomes the main form.
-    template <class T> void CreateForm(T*& ref) {
-        ref = new T(this);
+    // Creates a form owned by the application (with any further constructor arguments) and
+    // stores it in ref. The first form created becomes the main form.
+    template <class T, class... Args> void CreateForm(T*& ref, Args&&... args) {
+        ref = new T(this, std::forward<Args>(args)...);
         RegisterForm(ref);
     }
     TForm* MainForm() const { return mainForm_; }

@@ -94,10 +94,11 @@ void TMemoryDocument::LoadDefaults() {
 
     const bool japan = region == '0';
     static constexpr std::array<const char*, Slots::AprsCount> aprs{
-        "NOCALL", "",  "0",    "0",     nullptr,  nullptr, "0",
-        "000",    "0", "0000", nullptr, "APZ902", "0",     nullptr};
+        "NOCALL", "",  "0",    "0",     nullptr, nullptr, "0",
+        "000",    "0", "0000", nullptr, nullptr, "0",     nullptr};
     for (int i = 0; i < Slots::AprsCount; ++i)
         if (aprs[i] != nullptr) SetAprsMenuItem(i, aprs[i]);
+    SetAprsMenuItem(11, unitIdentifier_);
     SetAprsMenuItem(4, japan ? "35000000139000000" : "00000000000000001");
     SetAprsMenuItem(5, japan ? "0,B" : "0,0");
     SetAprsMenuItem(10, japan ? "2" : "4");

@@ -41,9 +41,10 @@ bool RestOfLine(int selector, int field) {
 
 } // namespace
 
-TMemoryDocument::TMemoryDocument() {
+TMemoryDocument::TMemoryDocument(const AnsiString& unitIdentifier)
+    : unitIdentifier_(unitIdentifier) {
     lastValid_[lvEdit4] = "NOCALL";
-    lastValid_[lvEdit13] = "APZ902";
+    lastValid_[lvEdit13] = unitIdentifier_;
     lastValid_[lvEdit17] = "NOCALL";
     lastValid_[lvEdit18] = "NOCALL";
     lastValid_[lvEdit7] = "RELAY,WIDE";

@@ -50,7 +50,8 @@ enum TLastValid : int {
 
 class TMemoryDocument {
   public:
-    TMemoryDocument();
+    // unitIdentifier: the program's APRS unit identifier, the default unproto address.
+    explicit TMemoryDocument(const AnsiString& unitIdentifier = "APZ902");
     virtual ~TMemoryDocument() = default;
 
     // Field k of a record (rest-of-line rule for memory names, DTMF names, radio-menu items
@@ -132,4 +133,5 @@ class TMemoryDocument {
     std::array<AnsiString, Slots::SstvCount> sstv_;
     std::array<AnsiString, Slots::RemoteCount> remote_;
     std::array<AnsiString, lvCount> lastValid_;
+    AnsiString unitIdentifier_;
 };

@@ -26,7 +26,7 @@ class GridsTest : public editortest::MainFormTest {
   protected:
     DialogProbeForm& Probe(const AnsiString& type) {
         editortest::WriteSetting("Type", type);
-        probe_ = std::make_unique<DialogProbeForm>(nullptr);
+        probe_ = std::make_unique<DialogProbeForm>(nullptr, LaterProgram());
         MainForm = probe_.get();
         return *probe_;
     }

@@ -55,11 +55,11 @@ class MainFormTest : public ::testing::Test {
     void SetUp() override {
         ClearSettings();
         MakeAllPortsMissing();
-        ::Setup = new TSetup(nullptr);
-        Welcome = new TWelcome(nullptr);
-        AboutBox = new TAboutBox(nullptr);
-        ReadForm = new TReadForm(nullptr);
-        WriteForm = new TWriteForm(nullptr);
+        ::Setup = new TSetup(nullptr, *program_);
+        Welcome = new TWelcome(nullptr, *program_);
+        AboutBox = new TAboutBox(nullptr, *program_);
+        ReadForm = new TReadForm(nullptr, *program_->ReadSteps);
+        WriteForm = new TWriteForm(nullptr, *program_->WriteSteps);
     }
     void TearDown() override {
         form_.reset();
@@ -82,7 +82,7 @@ class MainFormTest : public ::testing::Test {
             WriteSetting(name, value);
     }
     TMainForm* Make() {
-        form_ = std::make_unique<TMainForm>(nullptr);
+        form_ = std::make_unique<TMainForm>(nullptr, *program_);
         MainForm = form_.get();
         return MainForm;
     }
@@ -91,6 +91,10 @@ class MainFormTest : public ::testing::Test {
         return Make();
     }
     std::vector<ShownMessageBox>& Boxes() { return TestSeam().MessageBoxes; }
+
+    // The program the forms are built for; a fixture for the earlier program sets it before
+    // SetUp.
+    const TProgramVariant* program_ = &LaterProgram();
 
   private:
     std::unique_ptr<TMainForm> form_;

@@ -181,7 +181,7 @@ TEST_F(CallSignEdits, EveryRefusedFormRestoresAValidTextInBoundedRuns) {
                              "A-,-B", "A-B,C", "AB-016", "---------", "a/b",       "#"};
     const TextWalker call = [](const AnsiString& t) { return WalkCallSign(t, false); };
     const TextWalker remote = [](const AnsiString& t) { return WalkCallSign(t, true); };
-    const TextWalker path = WalkPacketPath;
+    const TextWalker path = [](const AnsiString& t) { return WalkPacketPath(t); };
     const TextWalker sstv = [](const AnsiString& t) { return WalkSstvText(t, 9); };
     struct Target {
         TEdit* edit;

@@ -40,7 +40,7 @@ class PagesTest : public editortest::MainFormTest {
   protected:
     TMainForm* f = nullptr;
     void Open(const AnsiString& type) {
-        Application->Title = MainFormText::Title;
+        Application->Title = LaterProgram().Title;
         f = MakeWithType(type);
         f->ModifiedFlag = 0;
         Boxes().clear();

@@ -31,7 +31,7 @@ void TransferTest::SetUpTestSuite() {
     reg.OpenKey(MainFormText::SettingsKey, true);
     reg.WriteString("Type", SampleType('1'));
     reg.CloseKey();
-    Application->CreateForm(MainForm);
+    Application->CreateForm(MainForm, LaterProgram());
     Application->CreateForm(ReadForm);
     Application->CreateForm(WriteForm);
 }
