@@ -93,7 +93,7 @@ ReadStepTable MakeReadSteps() {
                                   });
     t.Order.RadioMenu = Concat({{30, 32, 33, 34}, Range(36, 57)});
     t.Order.AprsRegion0 = {60, 61, 64, 66, 67, 68, 71, 74};
-    t.Order.AprsOther = {60, 63, 64, 66, 69, 70, 72, 73, 71, 74};
+    t.Order.AprsOther = {60, 63, 64, 66, 69, 70, 71, 72, 73, 74}; // the write sends 71 later
     t.Order.Tail = Range(80, 85);
     t.Order.Remote = {90, 91, 92};
     return t;

@@ -53,7 +53,7 @@ Lines ExpectedReadOrder(const RadioState& s) {
     if (region == '0')
         v = Concat({v, {"MYC", "NMSG", "GU", "ICO", "GM", "GC", "TXI", "PP"}});
     else
-        v = Concat({v, {"MYC", "POSC", "GU", "ICO", "DTX", "ARL", "UPR", "UNIT", "TXI", "PP"}});
+        v = Concat({v, {"MYC", "POSC", "GU", "ICO", "DTX", "ARL", "TXI", "UPR", "UNIT", "PP"}});
     v = Concat({v, {"SMY", "MAC", "SMSG", "SMC", "RSV", "RSC"}});
     if (region == '2') v = Concat({v, {"SCC", "SCT", "SKTN"}});
     v.push_back("DL " + s.Menu.at("DL"));
