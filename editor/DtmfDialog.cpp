@@ -37,6 +37,7 @@ TDTMF::TDTMF(TComponent* Owner) : TForm(Owner) {
     Edit2->OnChange = Edit1->OnChange;
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    OnCloseRequest = [this](TObject* s) { Button1Click(s); };
     OnShow = [this](TObject* s) { FormShow(s); };
 }
 

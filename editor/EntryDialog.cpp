@@ -215,6 +215,7 @@ void TEntryDialog::WireEntryEvents(std::initializer_list<TControl*> own) {
     CheckBox2->OnClick = [this](TObject* s) { CheckBox2Click(s); };
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+    OnCloseRequest = [this](TObject* s) { Button1Click(s); };
 }
 
 void TEntryDialog::Button2Click(TObject*) {

@@ -18,6 +18,7 @@ TSort::TSort(TComponent* Owner) : TForm(Owner) {
     Button2 = PlaceCaptioned<TButton>(this, this, 98, 62, 76, 25, "&Cancel");
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
     Button2->OnClick = [this](TObject* s) { Button2Click(s); };
+    OnCloseRequest = [this](TObject* s) { Button2Click(s); };
 }
 
 void TSort::Button1Click(TObject*) {

@@ -36,7 +36,12 @@ class FormWindow : public QWidget {
     void closeEvent(QCloseEvent* e) override {
         e->ignore(); // the form decides and hides itself
         TForm* f = form;
-        Guarded([f] { f->Close(); });
+        Guarded([f] {
+            if (f->OnCloseRequest)
+                f->OnCloseRequest(f);
+            else
+                f->Close();
+        });
     }
     void resizeEvent(QResizeEvent*) override { form->Relayout(); }
     void changeEvent(QEvent* e) override {
@@ -127,13 +132,16 @@ void TForm::ApplyWindowFlags() {
         f |= Qt::Tool;
         break;
     case bsSingle:
-        f |= Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
+        f |= Qt::WindowMinimizeButtonHint;
         break;
     case bsSizeable:
-        f |= Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint;
+        f |= Qt::WindowMinMaxButtonsHint;
         break;
     }
-    if (impl_->closeBox && border_ != bsNone) f |= Qt::WindowCloseButtonHint;
+    if (!impl_->closeBox) // no system menu: no box at all
+        f &= ~(Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint);
+    else if (border_ != bsNone)
+        f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     FormWindow* w = impl_->window;
     bool shown = w->isVisible();
     w->setWindowFlags(f);
@@ -177,7 +185,7 @@ void TForm::ShowForm() {
         BringToFront();
         return;
     }
-    if (OnShow) OnShow(this);
+    RunOnShow();
     if (w->isVisible()) return; // OnShow may show it itself
     QScreen* screen = QGuiApplication::primaryScreen();
     QRect area = screen ? screen->availableGeometry() : QRect();
@@ -189,6 +197,14 @@ void TForm::ShowForm() {
     if (border_ == bsDialog || border_ == bsSingle) w->setFixedSize(w->size());
     w->show();
     Relayout();
+}
+
+void TForm::RunOnShow() {
+    if (!OnShow) return;
+    if (Application)
+        Application->Guard([this] { OnShow(this); });
+    else
+        OnShow(this);
 }
 
 void TForm::HideForm() {
@@ -231,7 +247,7 @@ int TForm::ShowModal() {
     } scope{this};
     modal_ = true;
     if (TestSeam().OnShowModal) {
-        if (OnShow) OnShow(this);
+        RunOnShow();
         modalResult_ = TestSeam().OnShowModal(this);
         return modalResult_;
     }

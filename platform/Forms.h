@@ -18,7 +18,8 @@ class TForm : public TWinControl {
     TFormBorderStyle BorderStyle() const { return border_; }
     // bsDialog and bsSingle are fixed in size; bsNone and bsDialog have no minimise box.
     void SetBorderStyle(TFormBorderStyle v);
-    // Whether the title bar has a close box.
+    // Whether the form has border icons (the system menu): without them the title bar shows
+    // no close, minimise or maximise box, whatever the border style.
     void SetCloseBox(bool v);
     TPosition Position = poDesigned;
     // Key preview: the form's OnKeyDown/OnKeyPress see keys before the focused control; a
@@ -40,11 +41,16 @@ class TForm : public TWinControl {
     void BringToFront();
 
     TNotifyEvent OnCreate;
+    // Runs before the form appears; an exception it raises goes to the application's handler
+    // and the form is shown all the same.
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
     TNotifyEvent OnActivate;
     std::function<void(TObject* Sender, bool& CanClose)> OnCloseQuery;
     std::function<void(TObject* Sender, TCloseAction& Action)> OnClose;
+    // A close request from the window manager (close box, Alt+F4) runs this handler when it is
+    // set, as the form's own Close or Cancel button would; otherwise it runs Close.
+    TNotifyEvent OnCloseRequest;
 
     QWidget* ClientWidget() const override;
     void CaptionChanged() override;
@@ -55,6 +61,7 @@ class TForm : public TWinControl {
 
   private:
     void ApplyWindowFlags();
+    void RunOnShow();
     bool RunCloseQuery();
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -1,8 +1,17 @@
 #include "tests/support/WidgetInput.h"
 
+#include "platform/TestSeam.h"
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace widgetinput {
 
@@ -35,6 +44,64 @@ bool ShowActive(TWinControl* form) {
     w->show();
     w->activateWindow();
     return QTest::qWaitForWindowActive(w);
+}
+
+void RequestClose(TForm* form) {
+    QWidget* w = form->Widget();
+    QCloseEvent e;
+    if (QWindow* window = w->windowHandle())
+        QApplication::sendEvent(window, &e);
+    else
+        QApplication::sendEvent(w, &e);
+}
+
+struct RealMessageBoxes::Impl {
+    std::function<bool(const AnsiString&)> ready;
+    int grace = 0;
+    bool wasActive = true;
+    QTimer poll;
+    QPointer<QMessageBox> box; // the box being waited on
+    QElapsedTimer readySince;
+    std::vector<AnsiString> texts;
+
+    void Poll() {
+        auto* top = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!top) return;
+        if (top != box) {
+            box = top;
+            readySince.invalidate();
+        }
+        const AnsiString text = top->text().toLatin1().toStdString();
+        if (!readySince.isValid()) {
+            if (!ready(text)) return;
+            readySince.start();
+        }
+        if (readySince.elapsed() < grace) return;
+        texts.push_back(text);
+        QAbstractButton* b = top->defaultButton();
+        if (!b && !top->buttons().isEmpty()) b = top->buttons().first();
+        box = nullptr;
+        if (b) b->click();
+    }
+};
+
+RealMessageBoxes::RealMessageBoxes(std::function<bool(const AnsiString&)> ready, int graceMs)
+    : impl_(std::make_unique<Impl>()) {
+    impl_->ready = std::move(ready);
+    impl_->grace = graceMs;
+    impl_->wasActive = TestSeam().Active;
+    TestSeam().Active = false;
+    impl_->poll.setInterval(5);
+    QObject::connect(&impl_->poll, &QTimer::timeout, [this] { impl_->Poll(); });
+    impl_->poll.start();
+}
+
+RealMessageBoxes::~RealMessageBoxes() {
+    TestSeam().Active = impl_->wasActive;
+}
+
+std::vector<AnsiString> RealMessageBoxes::Texts() const {
+    return impl_->texts;
 }
 
 } // namespace widgetinput
