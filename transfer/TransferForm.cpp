@@ -46,6 +46,8 @@ TTransferForm::TTransferForm(TComponent* owner, const AnsiString& caption, const
     QComm1->OnCommEvent = [this](TObject* s, uint32_t& n) { QComm1CommEvent(s, n); };
 
     OnShow = [this](TObject* s) { FormShow(s); };
+    // The window manager's close box or Alt+F4 never leaves a transfer running unseen.
+    OnCloseRequest = [this](TObject* s) { Button1Click(s); };
 }
 
 char TTransferForm::DocumentRegion() {
@@ -54,35 +56,57 @@ char TTransferForm::DocumentRegion() {
     return digit.empty() ? '\0' : digit[0];
 }
 
+// Starts from rest whatever the last transfer left: a cancel timer still armed would end this
+// one. An ECommError from the open or the first send reaches the application's handler; the
+// form is shown all the same and Cancel closes the port.
 void TTransferForm::FormShow(TObject*) {
+    StopTransfer();
+    CancelRequested = false;
     ProgressBar1->SetPosition(0);
     BeforeStart();
+    if (!OpenLine()) return;
+    ChannelIndex = 0;
+    StartTransfer();
+}
+
+bool TTransferForm::OpenLine() {
     const int p = MainForm ? MainForm->GetCommPortNumber() : 1;
     const int port = p >= 2 && p <= 4 ? p : 1;
     const AnsiString name = "COM" + std::to_string(port);
     QComm1->SetCommPort(static_cast<TCommPort>(port - 1));
-    if (QComm1->CheckCommportValid(name)) {
-        QComm1->OpenCommport();
-        ChannelIndex = 0;
-        StartTransfer();
-        CancelRequested = false;
-    } else {
+    if (!QComm1->CheckCommportValid(name)) {
         StopBox("COM port is invalid.\nPlease check and try again.");
+        return false;
     }
+    QComm1->OpenCommport();
+    return true;
 }
 
 void TTransferForm::SendLine(const AnsiString& command) {
+    WriteLine(command);
+    commandOutstanding_ = true;
+    Timer1->SetEnabled(true);
+}
+
+void TTransferForm::WriteLine(const AnsiString& command) {
     QComm1->WriteData(command.data(), static_cast<uint32_t>(command.size()));
     const char cr = '\r';
     QComm1->WriteData(&cr, 1);
-    Timer1->SetEnabled(true);
+}
+
+AnsiString TTransferForm::TakeWaitingBytes() {
+    AnsiString bytes;
+    while (QComm1->CountInBuff() > 0) {
+        char c = 0;
+        QComm1->ReadData(&c, 1);
+        bytes += c;
+    }
+    return bytes;
 }
 
 AnsiString TTransferForm::ReadReplyBytes(int skip, size_t capacity) {
     AnsiString reply;
-    while (QComm1->CountInBuff() > 0) {
-        char c = 0;
-        QComm1->ReadData(&c, 1);
+    for (char c : TakeWaitingBytes()) {
         if (c == '\r' || c == '\0') continue;
         if (skip > 0) {
             --skip;
@@ -94,6 +118,13 @@ AnsiString TTransferForm::ReadReplyBytes(int skip, size_t capacity) {
 }
 
 void TTransferForm::QComm1CommEvent(TObject*, uint32_t&) {
+    // A line while no command is outstanding (the beacon retry is pending, or a send failed)
+    // answers nothing; taking it as a reply would put two commands on the line.
+    if (!commandOutstanding_) {
+        TakeWaitingBytes();
+        return;
+    }
+    commandOutstanding_ = false;
     Timer1->SetEnabled(false);
     if (CancelRequested) StepNumber = 24;
     const char region = DocumentRegion();
@@ -104,22 +135,40 @@ void TTransferForm::StopBox(const AnsiString& text) {
     Application->MessageBox(text, title_, MB_OK | MB_ICONSTOP);
 }
 
-void TTransferForm::CloseTransfer() {
+void TTransferForm::StopTransfer() {
+    commandOutstanding_ = false;
+    Timer1->SetEnabled(false);
+    Timer2->SetEnabled(false);
+    Timer3->SetEnabled(false);
     QComm1->CloseCommport();
+}
+
+void TTransferForm::CloseTransfer() {
+    if (CancelRequested) {
+        FinishCancel(); // the outstanding reply came before the cancel timer
+        return;
+    }
+    StopTransfer();
+    Close();
+}
+
+void TTransferForm::FinishCancel() {
+    StopTransfer();
+    CancelCompleted();
     Close();
 }
 
 void TTransferForm::InvalidRadio() {
+    StopTransfer();
     StopBox("The radio is invalid.\nPlease check and try again.");
-    QComm1->CloseCommport();
     HideForm();
     Close();
 }
 
 void TTransferForm::Timer1Timer(TObject*) {
-    Timer1->SetEnabled(false);
+    StopTransfer();
     StopBox("Communication timeout error.");
-    CloseTransfer();
+    Close();
 }
 
 void TTransferForm::Timer2Timer(TObject*) {
@@ -137,8 +186,5 @@ void TTransferForm::Button1Click(TObject*) {
 }
 
 void TTransferForm::Timer3Timer(TObject*) {
-    Timer3->SetEnabled(false);
-    QComm1->CloseCommport();
-    CancelCompleted();
-    Close();
+    FinishCancel();
 }

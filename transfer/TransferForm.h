@@ -49,10 +49,21 @@ class TTransferForm : public TForm {
 
     // Command text, then CR, then the reply time-out starts.
     void SendLine(const AnsiString& command);
-    // Reads the waiting bytes: CRs and NULs dropped, the first `skip` others dropped, at most
-    // `capacity` kept.
+    // The waiting bytes as one reply: CRs and NULs dropped, the first `skip` others dropped, at
+    // most `capacity` kept.
     AnsiString ReadReplyBytes(int skip, size_t capacity);
+    // The line itself (QComm1): opening the port of the settings (false, after the message,
+    // when it cannot be opened), the command and its CR out, the waiting bytes in.
+    virtual bool OpenLine();
+    virtual void WriteLine(const AnsiString& command);
+    virtual AnsiString TakeWaitingBytes();
+
+    // Every end stops the transfer before anything else: no timer left running and the port
+    // closed, so no later reply is handled and nothing more is sent, even behind a message.
+    void StopTransfer();
+    // The closing branch: the end of the sequence, or the end of a cancel.
     void CloseTransfer();
+    void FinishCancel();
     void InvalidRadio();
     void StopBox(const AnsiString& text);
     void Tick() { ProgressBar1->SetPosition(ProgressBar1->Position() + 1); }
@@ -60,4 +71,7 @@ class TTransferForm : public TForm {
     static char DocumentRegion();
 
     const AnsiString title_;
+
+  private:
+    bool commandOutstanding_ = false; // a command was sent and its reply has not come
 };

@@ -154,7 +154,25 @@ void RadioSim::HandleLine(const std::string& line,
         while (std::chrono::steady_clock::now() < due)
             std::this_thread::yield();
     }
+    if (index == faults_.LateLine) {
+        if (faults_.LateRepeat) Send(bytes);
+        if (!Wait(std::chrono::duration<double>(faults_.LateSeconds))) return;
+    }
     Send(bytes);
+}
+
+bool RadioSim::Wait(std::chrono::duration<double> time) {
+    auto due = std::chrono::steady_clock::now() +
+               std::chrono::duration_cast<std::chrono::steady_clock::duration>(time);
+    for (;;) {
+        auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(due - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return true;
+        pollfd wake{wake_[0], POLLIN, 0};
+        int n = poll(&wake, 1, static_cast<int>(left.count()));
+        if (n > 0) return false;
+        if (n < 0 && errno != EINTR) return false;
+    }
 }
 
 void RadioSim::Send(const std::string& bytes) {

@@ -23,6 +23,12 @@ struct Faults {
     int BadBeaconReplies = 0;
     // 9600 bit/s in both directions: each byte takes 1/960 s on the line.
     bool Paced = false;
+    // Answers command line LateLine (0-based) only LateSeconds after it arrived, as a radio
+    // that answers late. With LateRepeat it answers at once as well, so the same line comes
+    // twice.
+    int LateLine = -1;
+    double LateSeconds = 0;
+    bool LateRepeat = false;
     // Replaces the answer to command line n (0-based): the bytes sent, CR included or not.
     // Returning nullopt keeps the normal answer.
     std::function<std::optional<std::string>(int n, const std::string& line,
@@ -60,6 +66,8 @@ class RadioSim {
     void Serve();
     void HandleLine(const std::string& line, std::chrono::steady_clock::time_point lineStart);
     void Send(const std::string& bytes);
+    // Waits, or returns false at once when Stop is asked for meanwhile.
+    bool Wait(std::chrono::duration<double> time);
     void HangUp();
 
     mutable std::mutex mutex_;

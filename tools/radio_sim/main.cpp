@@ -1,6 +1,7 @@
 // radio_sim: a simulated radio on a pseudo-terminal for trying the editor without a radio.
 // Prints the path of the port to open, then serves until interrupted.
-//   radio_sim [--region 0|1|2|3] [--earlier] [--paced] [--transcript]
+//   radio_sim [--region 0|1|2|3] [--earlier] [--paced] [--transcript] [--late N:S]
+// --late N:S answers command line N (0-based) only S seconds after it arrived.
 #include "tools/radio_sim/RadioSim.h"
 
 #include <csignal>
@@ -16,7 +17,8 @@ void OnSignal(int) {
 }
 
 int Usage() {
-    std::cerr << "usage: radio_sim [--region 0|1|2|3] [--earlier] [--paced] [--transcript]\n";
+    std::cerr << "usage: radio_sim [--region 0|1|2|3] [--earlier] [--paced] [--transcript]"
+                 " [--late N:S]\n";
     return 2;
 }
 
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
             faults.Paced = true;
         else if (a == "--transcript")
             transcript = true;
+        else if (a == "--late" && i + 1 < argc &&
+                 std::sscanf(argv[i + 1], "%d:%lf", &faults.LateLine, &faults.LateSeconds) == 2 &&
+                 faults.LateLine >= 0 && faults.LateSeconds >= 0)
+            ++i;
         else
             return Usage();
     }
