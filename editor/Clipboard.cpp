@@ -200,6 +200,12 @@ AnsiString PastedChannelRecord(const TMainForm& f, int grid, int slot) {
     return record;
 }
 
+// The grids live on the Memory page. While a settings page is shown no command may change or
+// copy a record the user cannot see, whatever state the commands' controls were left in.
+bool MemoryPageShown(const TMainForm& f) {
+    return f.PageControl1->ActivePage() == f.TabSheet1;
+}
+
 // Cut and Delete act on the memory and DTMF grids only.
 bool RefuseOnChannelOnlyGrid(const TMainForm& f) {
     if (f.ActiveGrid == gridMemory || f.ActiveGrid == gridDtmf) return false;
@@ -210,11 +216,13 @@ bool RefuseOnChannelOnlyGrid(const TMainForm& f) {
 } // namespace
 
 void TMainForm::Copy1Click(TObject*) {
+    if (!MemoryPageShown(*this)) return;
     PutOnClipboard(*this, LineForm(*this, ActiveGrid, SelectedSlot(*this, ActiveGrid)));
     UpdatePasteAvailability();
 }
 
 void TMainForm::Cut1Click(TObject*) {
+    if (!MemoryPageShown(*this)) return;
     ModifiedFlag = 1;
     if (RefuseOnChannelOnlyGrid(*this)) return;
     const int slot = SelectedSlot(*this, ActiveGrid);
@@ -229,6 +237,7 @@ void TMainForm::Cut1Click(TObject*) {
 }
 
 void TMainForm::Delete1Click(TObject*) {
+    if (!MemoryPageShown(*this)) return;
     ModifiedFlag = 1;
     if (RefuseOnChannelOnlyGrid(*this)) return;
     TStringGrid* grid = ActiveGrid == gridMemory ? StringGrid1 : DtmfGridInUse();
@@ -243,6 +252,7 @@ void TMainForm::Delete1Click(TObject*) {
 }
 
 void TMainForm::Paste1Click(TObject*) {
+    if (!MemoryPageShown(*this)) return;
     // The selection may have moved (keys, another program's copy) since Paste was enabled;
     // a record that does not fit the row now is not pasted.
     UpdatePasteAvailability();
@@ -274,6 +284,12 @@ void TMainForm::UpdatePasteAvailability() {
     for (TMenuItem* item : {Paste1, Paste2, Paste3})
         item->SetEnabled(false);
     SpeedButton3->SetEnabled(false);
+    if (!MemoryPageShown(*this)) { // the page change turns them on again on the Memory page
+        for (TMenuItem* item : {Cut1, Cut2, Delete1, Delete2})
+            item->SetEnabled(false);
+        SpeedButton2->SetEnabled(false);
+        return;
+    }
     if (ScratchFitsSelection(*this)) {
         const bool popup1 = ActiveGrid == gridMemory || ActiveGrid == gridDtmf;
         Paste1->SetEnabled(true);

@@ -88,3 +88,33 @@ TEST_F(ClipboardTest, ForeignOrOverlongClipboardTextNeverWritesOutsideASlot) {
         EXPECT_LE(f->GetRecordField(selScratch, 0, 0).size(), 99u);
     }
 }
+
+TEST_F(ClipboardTest, NoCommandReachesAGridWhileASettingsPageIsShown) {
+    const AnsiString first = "000,00146000000,5,0,0,0,0,,09,,09,000600000,0,,,,,FIRST";
+    f->SetMemoryRecord(5, Channel);
+    SelectMemoryRow(5);
+    f->Copy1Click(nullptr); // a record that fits row 9 is on the clipboard
+    for (TTabSheet* page : {f->TabSheet2, f->TabSheet3, f->TabSheet4}) {
+        f->SetMemoryRecord(0, first);
+        f->SetMemoryRecord(9, "");
+        SelectMemoryRow(9);
+        f->PageControl1->SetActivePage(page);
+        Application->OnActivate(Application); // the program becomes the active application
+        for (TSpeedButton* b : {f->SpeedButton2, f->SpeedButton3})
+            EXPECT_FALSE(b->Enabled());
+        SelectMemoryRow(0);
+        f->SpeedButton2->Click();
+        f->Cut1->Click();
+        f->Delete1->Click();
+        SelectMemoryRow(9);
+        f->SpeedButton3->Click();
+        f->Paste1->Click();
+        f->StringGrid1->SetRow(1);
+        f->Copy1->Click();
+        EXPECT_EQ(f->GetMemoryRecord(0), first);
+        EXPECT_EQ(f->GetMemoryRecord(9), "");
+        EXPECT_EQ(Clipboard()->GetData(f->ClipboardFormat)->find("FIRST"), AnsiString::npos);
+        f->PageControl1->SetActivePage(f->TabSheet1);
+        EXPECT_TRUE(f->SpeedButton3->Enabled()); // back on the grids the commands work again
+    }
+}
