@@ -106,10 +106,7 @@ bool TMainForm::QuerySaveChanges() {
     if (!ModifiedFlag) return true;
     int answer = Application->MessageBox("Data is changed.\nDo you want to save the changes?",
                                          TitleBase, MB_YESNOCANCEL | MB_ICONWARNING);
-    if (answer == IDYES) {
-        Save2Click(this);
-        return true;
-    }
+    if (answer == IDYES) return SaveDocumentAs();
     return answer == IDNO;
 }
 

@@ -151,8 +151,8 @@ class TMainForm : public TForm, public TMemoryDocument {
     void Help2Click(TObject* Sender);
     // Caption "<TitleBase> [<DocumentName>]".
     void UpdateCaption();
-    // Asks the save question when the document changed; false when the user cancels. Yes runs
-    // Save As first.
+    // Asks the save question when the document changed; false when the user cancels, or
+    // answers Yes and the Save As that follows does not save.
     bool QuerySaveChanges();
 
     // First character of field k of the radio type (0 when the field is empty).
@@ -181,6 +181,8 @@ class TMainForm : public TForm, public TMemoryDocument {
     void Open1Click(TObject* Sender);
     void Save1Click(TObject* Sender);
     void Save2Click(TObject* Sender);
+    // Save As; true when the document was written.
+    bool SaveDocumentAs();
     void ReadDocumentFile(std::istream& in);
     void WriteDocumentFile(std::ostream& out);
     // Opens the document named on the command line, if any (first showing).

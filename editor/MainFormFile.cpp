@@ -93,18 +93,23 @@ void TMainForm::Open1Click(TObject*) {
 }
 
 void TMainForm::Save2Click(TObject*) {
+    SaveDocumentAs();
+}
+
+bool TMainForm::SaveDocumentAs() {
     SaveDialog1->FileName = DocumentName;
-    if (!SaveDialog1->Execute()) return;
+    if (!SaveDialog1->Execute()) return false;
     const AnsiString path = SaveDialog1->FileName;
     // The extension is checked first, so a file of another kind is never replaced.
     if (SaveDialog1->ExtensionDifferent()) {
         Application->MessageBox(OpenError, TitleBase, MB_OK | MB_ICONSTOP);
-        return;
+        return false;
     }
-    if (!SaveDocument(*this, path)) return;
+    if (!SaveDocument(*this, path)) return false;
     DocumentName = path;
     UpdateCaption();
     StorePathSetting(DocumentName);
+    return true;
 }
 
 void TMainForm::Save1Click(TObject* Sender) {

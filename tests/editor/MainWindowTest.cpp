@@ -210,6 +210,36 @@ TEST_F(RadioCommands, ReadAsksToSaveChangesFirst) {
     EXPECT_EQ(f->Caption(), "WYX-R2M [Radio]");
 }
 
+TEST_F(RadioCommands, ASaveThatDidNotHappenStopsTheCommandThatAsked) {
+    TMainForm* f = MakeWithType("1,1,00,,,,");
+    const AnsiString record = "003,00145000000,0,0,0,0,0,,09,,09,000600000,0,0,,,,KEEP";
+    int modal = 0;
+    TestSeam().OnShowModal = [&](TForm*) { return ++modal, mrOk; };
+    // Save As cancelled, or a file that cannot be written.
+    const std::optional<AnsiString> cancelled, unwritable = AnsiString("/nonexistent/dir/a.r2");
+    const struct {
+        TMenuItem* command;
+        std::optional<AnsiString> saveAs;
+    } cases[] = {{f->Exit1, cancelled}, {f->New1, cancelled},   {f->Open1, cancelled},
+                 {f->Read1, cancelled}, {f->Exit1, unwritable}, {f->Read1, unwritable}};
+    for (const auto& c : cases) {
+        f->SetMemoryRecord(3, record);
+        f->ModifiedFlag = 1;
+        Welcome->ShowForm(); // closing the main window would close it too
+        TestSeam().FileDialogTitles.clear();
+        TestSeam().MessageBoxAnswers = {IDYES};
+        TestSeam().FileDialogAnswers = {c.saveAs, std::nullopt};
+        c.command->Click();
+        const AnsiString what = c.command->Caption() + (c.saveAs ? " unwritable" : " cancelled");
+        EXPECT_EQ(TestSeam().FileDialogTitles.size(), 1u) << what; // no open dialog after it
+        EXPECT_EQ(modal, 0) << what;
+        EXPECT_TRUE(Welcome->Visible()) << what;
+        EXPECT_EQ(f->GetMemoryRecord(3), record) << what;
+        EXPECT_EQ(f->ModifiedFlag, 1) << what;
+        EXPECT_EQ(f->Caption(), "WYX-R2M [Untitled]") << what;
+    }
+}
+
 TEST_F(RadioCommands, AfterAReadTheTypeReadIsLaidOutAndStored) {
     TMainForm* f = MakeWithType("1,1,00,,,,");
     TestSeam().OnShowModal = [&](TForm*) {
