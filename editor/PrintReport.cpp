@@ -278,6 +278,30 @@ bool ProgramVfoLine(const TMemoryDocument& doc, int slot, char region, AnsiStrin
     return true;
 }
 
+// The interval the APRS page's list shows for the stored index: six choices on region '0',
+// eight on the other radio types.
+AnsiString TxIntervalText(char index, bool region0) {
+    if (region0)
+        return Choose(index,
+                      {{'0', "0.5minutes"},
+                       {'1', "1minutes"},
+                       {'2', "3minutes"},
+                       {'3', "5minutes"},
+                       {'4', "10minutes"},
+                       {'5', "30minutes"}},
+                      "");
+    return Choose(index,
+                  {{'0', "0.5minutes"},
+                   {'1', "1minutes"},
+                   {'2', "2minutes"},
+                   {'3', "3minutes"},
+                   {'4', "5minutes"},
+                   {'5', "10minutes"},
+                   {'6', "20minutes"},
+                   {'7', "30minutes"}},
+                  "");
+}
+
 bool AprsMenuLine(const TMemoryDocument& doc, int slot, char region, AnsiString& line) {
     const AnsiString v = doc.GetAprsMenuItem(slot);
     const char c = First(v);
@@ -325,14 +349,7 @@ bool AprsMenuLine(const TMemoryDocument& doc, int slot, char region, AnsiString&
         line = "Position limit : " + (v == "0000" ? AnsiString("OFF") : v);
         break;
     case 10:
-        line = "TX interval : " + Choose(c,
-                                         {{'0', "0.5minutes"},
-                                          {'1', "1minutes"},
-                                          {'2', "3minutes"},
-                                          {'3', "5minutes"},
-                                          {'4', "10minutes"},
-                                          {'5', "30minutes"}},
-                                         "");
+        line = "TX interval : " + TxIntervalText(c, r0);
         break;
     case 11:
         line = "Unprotocol : " + v;

@@ -178,7 +178,7 @@ TEST(PrintReport, MenuValueTexts) {
     EXPECT_NE(Find(lines, "VHF Tone alert : OFF"), nullptr);
     EXPECT_NE(Find(lines, "Automatic Power Off : 30minutes"), nullptr);
     EXPECT_NE(Find(lines, "Contrast : Level 8"), nullptr);
-    EXPECT_NE(Find(lines, "TX interval : "), nullptr);
+    EXPECT_NE(Find(lines, "TX interval : 20minutes"), nullptr);
     EXPECT_NE(Find(lines, "05 123 Name:Home"), nullptr);
     EXPECT_NE(Find(lines, "5 456"), nullptr);
     for (const ReportLine& l : lines)
@@ -236,6 +236,33 @@ TEST_F(PrintCommandTest, PrintsTheCaptionAndKeepsTheDocumentUnchanged) {
     f->Print1Click(f->Print1);
     ASSERT_FALSE(printed.empty());
     EXPECT_EQ(printed[0].Page, 1);
+}
+
+TEST_F(PrintCommandTest, TxIntervalIsTheOneTheAprsPageShows) {
+    const struct {
+        const char* type;
+        int index;
+        const char* printed;
+    } cases[] = {{"1,0,0E,,,,", 2, "3minutes"},  {"1,0,0E,,,,", 5, "30minutes"},
+                 {"1,1,00,,,,", 2, "2minutes"},  {"1,2,00,1,1,,", 3, "3minutes"},
+                 {"1,3,08,,,,", 6, "20minutes"}, {"1,3,08,,,,", 7, "30minutes"},
+                 {"1,2,00,1,1,,", 4, "5minutes"}};
+    for (const auto& c : cases) {
+        TMainForm* f = MakeWithType(c.type);
+        f->ComboBox8->SetItemIndex(c.index); // the user's choice in the list
+        f->ComboBox8->OnChange(f->ComboBox8);
+        AnsiString shown = f->ComboBox8->Text(); // "3min"
+        ASSERT_EQ(shown.substr(shown.size() - 3), "min");
+        EXPECT_EQ(shown + "utes", c.printed) << c.type << " " << c.index;
+        TestSeam().Printed.clear();
+        TestSeam().PrintDialogAnswers = {true};
+        f->Print1Click(f->Print1);
+        const auto& printed = TestSeam().Printed;
+        EXPECT_TRUE(std::any_of(
+            printed.begin(), printed.end(),
+            [&](const auto& p) { return p.Text == AnsiString("TX interval : ") + c.printed; }))
+            << c.type << " " << c.index;
+    }
 }
 
 } // namespace
