@@ -61,13 +61,46 @@ std::string FinalTarget(const std::string& path) {
     return resolved;
 }
 
+// Errors that say the folder takes no new name, as opposed to a disk that takes no more data.
+bool CannotMakeNewName(int err) {
+    return err == EACCES || err == EPERM || err == EROFS || err == ENAMETOOLONG;
+}
+
+// The plain way, for when the file cannot be replaced by a new one: empty the file and write
+// the bytes into it.
+bool WriteInPlace(const std::string& target, const std::string& bytes, std::string& error) {
+    Fd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
+    if (fd.get() < 0) {
+        error = Reason("cannot open the file for writing");
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = target + ": not a regular file";
+        return false;
+    }
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0 ||
+        ::ftruncate(fd.get(), 0) != 0 || !WriteAll(fd.get(), bytes.data(), bytes.size()) ||
+        ::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
+        error = Reason("cannot write the file");
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
 } // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Opening a named pipe or a device for reading can wait for ever (a pipe with no writer):
+    // open without waiting, refuse anything but a regular file, then read as usual.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (fd.get() < 0) return false;
     struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return false;
     if (static_cast<unsigned long long>(st.st_size) > maxBytes) return false;
     std::string out;
     char buf[65536];
@@ -95,17 +128,21 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         return false;
     }
 
-    // A new name beside the target; created with the usual mode (the umask applies), an existing
-    // file's own mode is put back below.
+    // A short new name beside the target (a name near the length limit leaves no room for a
+    // suffix); created with the usual mode (the umask applies), an existing file's own mode is
+    // put back below.
     std::string temp;
     int raw = -1;
     for (int attempt = 0; raw < 0 && attempt < 100; ++attempt) {
-        temp = target + ".tmp" + std::to_string(::getpid()) + "." + std::to_string(attempt);
+        temp =
+            folder + "/.wyx" + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
         raw = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw < 0 && errno != EEXIST) break;
     }
     Fd fd(raw);
     if (fd.get() < 0) {
+        // No new file can be made in the folder: the file itself may still be writable.
+        if (CannotMakeNewName(errno)) return WriteInPlace(target, bytes, error);
         error = Reason("cannot create a temporary file");
         return false;
     }
@@ -119,7 +156,17 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     if (!WriteAll(fd.get(), bytes.data(), bytes.size())) return fail("cannot write");
     if (::fsync(fd.get()) != 0) return fail("cannot flush");
     if (::close(fd.release()) != 0) return fail("cannot close");
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail("cannot replace the file");
+    if (::rename(temp.c_str(), target.c_str()) != 0) {
+        const int why = errno;
+        ::unlink(temp.c_str());
+        // A folder that lets us add files but not replace this one (sticky folder, a file
+        // mounted in place): the new content fitted on disk, so write it into the file.
+        if (CannotMakeNewName(why) || why == EBUSY || why == EXDEV)
+            return WriteInPlace(target, bytes, error);
+        errno = why;
+        error = Reason("cannot replace the file");
+        return false;
+    }
     // Make the rename itself durable.
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());

@@ -4,10 +4,47 @@
 #include "editor/model/DocumentFile.h"
 #include "platform/FileIo.h"
 
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace editortest {
 namespace {
+
+// Root passes every permission check: on this thread's file accesses act as an ordinary user
+// who owns the given file and may keep the settings store, until the end of the scope.
+class OrdinaryUser {
+  public:
+    explicit OrdinaryUser(const AnsiString& ownFile) {
+        if (::geteuid() != 0) return;
+        root_ = true;
+        const fs::path store = fs::path(std::getenv("XDG_CONFIG_HOME")) / "wyx-r2";
+        opened_ = {store.parent_path(), store};
+        for (const fs::path& p : opened_)
+            ::chmod(p.c_str(), 0777);
+        ::chmod((store / "settings").c_str(), 0666);
+        EXPECT_EQ(::chown(ownFile.c_str(), Nobody, Nobody), 0);
+        ::chmod(fs::path(ownFile).parent_path().parent_path().c_str(), 0755);
+        ::setfsgid(Nobody);
+        ::setfsuid(Nobody);
+    }
+    ~OrdinaryUser() {
+        if (!root_) return;
+        ::setfsuid(0);
+        ::setfsgid(0);
+        for (const fs::path& p : opened_)
+            ::chmod(p.c_str(), 0700);
+    }
+    OrdinaryUser(const OrdinaryUser&) = delete;
+    OrdinaryUser& operator=(const OrdinaryUser&) = delete;
+
+  private:
+    static constexpr uid_t Nobody = 65534;
+    bool root_ = false;
+    std::vector<fs::path> opened_;
+};
 
 class DocumentCommands : public MainFormTest {
   protected:
@@ -186,6 +223,55 @@ TEST_F(DocumentCommands, SaveQuestionBeforeOpenAndNew) {
     EXPECT_EQ(f->Caption(), "WYX-R2M [Untitled]");
     EXPECT_EQ(f->ModifiedFlag, 0);
     EXPECT_EQ(f->StringGrid1->Cells(1, 1), "000"); // labels stay
+}
+
+TEST_F(DocumentCommands, APipeNamedAsADocumentIsRefusedAtOnce) {
+    const AnsiString pipe = Path("pipe.r2");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    f->Edit2->SetText("mine");
+    f->ModifiedFlag = 0;
+    Answer({pipe});
+    f->Open1Click(f);
+    ExpectOpenError();
+    Boxes().clear();
+    std::string a0 = "prog", a1 = pipe;
+    char* argv[] = {a0.data(), a1.data()};
+    SetCommandLine(2, argv);
+    f->OpenCommandLineDocument();
+    ExpectOpenError();
+    EXPECT_EQ(f->Edit2->Text(), "mine");
+    EXPECT_EQ(f->DocumentName, "Untitled");
+}
+
+TEST_F(DocumentCommands, NamesTheOldWayCouldSaveAreSaved) {
+    f->Edit2->SetText("long name");
+    f->ModifiedFlag = 1;
+    const AnsiString longName = Path((AnsiString(247, 'n') + ".r2").c_str()); // 250 bytes
+    Answer({longName});
+    f->Save2Click(f);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(FileText(longName), WriteDocumentText(*f, "long name"));
+    EXPECT_EQ(f->ModifiedFlag, 0);
+
+    // A writable file in a folder the user cannot write: saved into the file itself.
+    fs::create_directory(dir / "locked");
+    const AnsiString locked = (dir / "locked" / "a.r2").string();
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(locked, "old", error));
+    f->DocumentName = locked;
+    f->Edit2->SetText("in place");
+    ASSERT_EQ(::chmod((dir / "locked").c_str(), 0555), 0);
+    bool tempLeft = true;
+    {
+        const OrdinaryUser user(locked);
+        f->Save1Click(f);
+        tempLeft = std::distance(fs::directory_iterator(dir / "locked"), {}) != 1;
+    }
+    ::chmod((dir / "locked").c_str(), 0755);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_FALSE(tempLeft);
+    EXPECT_EQ(FileText(locked), WriteDocumentText(*f, "in place"));
+    EXPECT_EQ(f->ModifiedFlag, 0);
 }
 
 TEST_F(DocumentCommands, CommandLineJoinsArgumentsAndIgnoresCase) {
