@@ -120,12 +120,10 @@ bool TMemory::Minus76EnabledOnLoad() const {
 }
 
 void TMemory::ApplyBandRules(int band) {
-    if (!Minus76Offered() || band < 3) {
-        RadioButton5->SetEnabled(false);
-        if (RadioButton5->Checked()) RadioButton1->SetChecked(true);
-    } else {
-        RadioButton5->SetEnabled(true);
-    }
+    // Below 300 MHz the shift cannot apply; from 300 MHz up a stored -7.6 MHz shift stays, as
+    // OK keeps it, even on a radio type that does not offer the choice.
+    RadioButton5->SetEnabled(Minus76Offered() && band >= 3);
+    if (band < 3 && RadioButton5->Checked()) RadioButton1->SetChecked(true);
     ShowAmForBand(band, CheckBox5->Checked());
 }
 

@@ -1,6 +1,7 @@
 #include "editor/VfoDialog.h"
 #include "editor/FormBuild.h"
 #include "editor/MainForm.h"
+#include "editor/PageTextChecks.h"
 #include "editor/model/DisplayText.h"
 #include "editor/model/TextChecks.h"
 #include <algorithm>
@@ -181,14 +182,21 @@ void TVFO::FillProgramVfoEdits() {
     if (Edit4->Text().size() < 3) Edit4->SetText(limit(1));
 }
 
-void TVFO::StoreProgramVfo() {
-    if (BandIndex >= Slots::VfoCount) return;
+bool TVFO::StoreProgramVfo() {
+    if (BandIndex >= Slots::VfoCount) return false;
     FillProgramVfoEdits();
-    MainForm->SetProgramVfoRecord(BandIndex, AnsiString(Bands[BandIndex].Digit) + "," +
-                                                 EdgeField(Edit3->Text()) + "," +
-                                                 EdgeField(Edit4->Text()));
+    const AnsiString lower = EdgeField(Edit3->Text()), upper = EdgeField(Edit4->Text());
+    // Without band limits to complete them the edges may still be half a range; the radio
+    // would be sent a record with an empty edge.
+    if (lower.empty() != upper.empty() || lower > upper) {
+        ShowEntryInfo(PageText::InvalidData);
+        return false;
+    }
+    MainForm->SetProgramVfoRecord(BandIndex,
+                                  AnsiString(Bands[BandIndex].Digit) + "," + lower + "," + upper);
     // The range is in the document now, whatever becomes of the VFO entry.
     MainForm->ModifiedFlag = 1;
+    return true;
 }
 
 void TVFO::Edit3KeyPress(TObject*, char& Key) {
@@ -239,7 +247,7 @@ bool TVFO::ReadEntries(AnsiString& rx, AnsiString& offset, bool& rounded) {
 
 void TVFO::Edit1KeyPress(TObject*, char& Key) {
     if (!FilterFrequencyKey(Key) || BandIndex >= Slots::VfoCount) return;
-    StoreProgramVfo();
+    if (!StoreProgramVfo()) return;
     AnsiString rx, offset;
     bool rounded = false;
     if (!ReadEntries(rx, offset, rounded)) return;
@@ -257,7 +265,7 @@ bool TVFO::StoreVfo() {
     const int b = BandIndex;
     if (b >= Slots::VfoCount) return false; // no slot to hold it
     MainForm->ModifiedFlag = 1;
-    StoreProgramVfo();
+    if (!StoreProgramVfo()) return false;
     AnsiString rx, offset;
     bool rounded = false;
     if (!ReadEntries(rx, offset, rounded)) return false;

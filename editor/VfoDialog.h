@@ -40,8 +40,9 @@ class TVFO : public TEntryDialog {
     void RebuildBandList();
     // The band's limits in whole MHz; false when the radio type has none for it.
     bool BandLimits(int& lo, int& hi) const;
-    // Writes the programmable-VFO record from the two edits.
-    void StoreProgramVfo();
+    // Writes the programmable-VFO record from the two edits: both edges, or none. A range with
+    // one edge missing or the edges crossed is refused with a message (false) and not stored.
+    bool StoreProgramVfo();
     // Checks the frequency and offset and rounds the frequency into the programmable range.
     bool ReadEntries(AnsiString& rx, AnsiString& offset, bool& rounded);
     std::vector<int> bands_; // band index of each list entry

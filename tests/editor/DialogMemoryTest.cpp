@@ -282,6 +282,20 @@ TEST_F(MemoryDialogTest, MinusSevenSixShiftOnlyAboveThreeHundredMegahertz) {
     EXPECT_EQ(Field(0, 3), "0");
 }
 
+TEST_F(MemoryDialogTest, EnterKeepsAStoredMinusSevenSixShiftWhereOkKeepsIt) {
+    // Region '1' does not offer the shift; a record from elsewhere may still carry it.
+    const AnsiString uhf = "000,00435000000,6,3,0,0,0,,09,,09,005000000,0,,,,,";
+    for (bool enter : {false, true}) {
+        MainForm->SetMemoryRecord(0, uhf);
+        Open(0);
+        EXPECT_FALSE(Memory->RadioButton5->Visible());
+        if (enter) Enter(Memory->Edit1);
+        EXPECT_TRUE(Memory->RadioButton5->Checked()) << enter;
+        Memory->Button2->Click();
+        EXPECT_EQ(MainForm->GetMemoryRecord(0), uhf) << enter;
+    }
+}
+
 TEST_F(MemoryDialogTest, NameKeysFollowTheRegionCharacterSet) {
     Open(0);
     EXPECT_EQ(KeyPress(Memory->Edit5, ','), ',');

@@ -91,6 +91,34 @@ TEST_F(VfoDialogTest, EnterStoresTheRangeAndMarksTheDocument) {
     EXPECT_TRUE(VFO->ContentsChanged);
 }
 
+TEST_F(VfoDialogTest, AProgrammableRangeIsStoredWholeOrRefused) {
+    // This document has no limits for "S144MHz": nothing completes a missing edge.
+    MainForm->SetProgramVfoRecord(2, "");
+    const AnsiString vfo = MainForm->GetVfoRecord(2);
+    Open("S144MHz");
+    const struct {
+        const char *lower, *upper;
+        bool viaEnter;
+    } refused[] = {{"150", "0", false}, {"0", "150", true}, {"152", "150", false}};
+    for (const auto& r : refused) {
+        TestSeam().MessageBoxes.clear();
+        VFO->Edit3->SetText(r.lower);
+        VFO->Edit4->SetText(r.upper);
+        if (r.viaEnter)
+            KeyPress(VFO->Edit1, '\r');
+        else
+            VFO->Button2->Click();
+        EXPECT_EQ(BoxTexts(), std::vector<AnsiString>{"Invalid data.\nPlease check and try again."})
+            << r.lower << "-" << r.upper;
+        EXPECT_EQ(MainForm->GetProgramVfoRecord(2), "") << r.lower << "-" << r.upper;
+        EXPECT_EQ(MainForm->GetVfoRecord(2), vfo);
+    }
+    VFO->Edit3->SetText("150");
+    VFO->Edit4->SetText("152");
+    VFO->Button2->Click();
+    EXPECT_EQ(MainForm->GetProgramVfoRecord(2), "3,00150,00152");
+}
+
 TEST_F(VfoDialogTest, BandKeysWrapOverTheBandsOfTheRadioType) {
     Open("144MHz");
     EXPECT_EQ(VFO->ComboBox5->Items(), (std::vector<AnsiString>{"144MHz", "S144MHz", "430MHz"}));
