@@ -2,6 +2,8 @@
 #include "MainFormFixture.h"
 #include "tools/radio_sim/RadioSim.h"
 
+#include <unistd.h>
+
 using namespace editortest;
 
 namespace {
@@ -116,11 +118,14 @@ TEST_F(MainWindow, CloseAsksOnlyWhenChanged) {
 
 TEST_F(MainWindow, CloseWithChangesTakesTheAnswer) {
     TMainForm* f = MakeWithType("1,1,00,,,,");
+    const std::filesystem::path saved = std::filesystem::temp_directory_path() /
+                                        ("wyx-close-" + std::to_string(::getpid()) + ".r2");
     for (int answer : {IDCANCEL, IDNO, IDYES}) {
         Boxes().clear();
         f->ModifiedFlag = 1;
         Welcome->ShowForm();
         TestSeam().MessageBoxAnswers = {answer};
+        TestSeam().FileDialogAnswers = {saved}; // Yes saves the document, then closes
         TCloseAction action = caHide;
         f->FormClose(f, action);
         ASSERT_EQ(Boxes().size(), 1u);
@@ -130,6 +135,8 @@ TEST_F(MainWindow, CloseWithChangesTakesTheAnswer) {
         EXPECT_EQ(action, answer == IDCANCEL ? caNone : caHide) << answer;
         EXPECT_EQ(Welcome->Visible(), answer == IDCANCEL) << answer;
     }
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    std::filesystem::remove(saved);
 }
 
 TEST_F(MainWindow, AnUnusablePortIsRefusedAndUnchecked) {
