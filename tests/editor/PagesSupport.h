@@ -40,7 +40,7 @@ class PagesTest : public editortest::MainFormTest {
   protected:
     TMainForm* f = nullptr;
     void Open(const AnsiString& type) {
-        Application->Title = LaterProgram().Title;
+        Application->Title = program_->Title;
         f = MakeWithType(type);
         f->ModifiedFlag = 0;
         Boxes().clear();
@@ -50,7 +50,7 @@ class PagesTest : public editortest::MainFormTest {
     std::vector<AnsiString> Refusals() {
         std::vector<AnsiString> texts;
         for (const ShownMessageBox& b : Boxes()) {
-            EXPECT_EQ(b.Caption, "WYX-R2M");
+            EXPECT_EQ(b.Caption, program_->Title);
             EXPECT_EQ(b.Flags, 64);
             texts.push_back(b.Text);
         }
