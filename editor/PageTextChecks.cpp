@@ -66,17 +66,12 @@ void DropTrailing(AnsiString& s, char c) {
 
 TextVerdict WalkCallSign(const AnsiString& text, const CallSignRules& rules) {
     TextVerdict v;
+    // A leading "-" offers the rest, whatever its length; the rest is walked on its own.
+    if (!text.empty() && text[0] == '-') return {false, {}, text.substr(1)};
     if (text.size() > kCallSignLength) return {false, {}, {}};
-    CallElement call;
-    call.acceptZeroSsid = rules.AcceptZeroSsid;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    CallElement call = NewElement(rules);
+    for (char c : text) {
         if (!rules.AnyCharacter && !IsDigit(c) && !IsUpper(c) && c != '-') {
-            v.Good = false;
-            break;
-        }
-        if (c == '-' && i == 0) {
-            v.Remainder = text.substr(1);
             v.Good = false;
             break;
         }
