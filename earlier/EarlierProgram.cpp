@@ -23,6 +23,7 @@ TProgramVariant MakeEarlierProgram() {
     v.HalcyraCallMaxLength = 0;
     v.FixedStatusTextWidth = 409;
     v.NameEditsTakeEscape = true;
+    v.ProgramVfoEditsOwnFont = false;
     v.ReadSteps = &Earlier::ReadSteps();
     v.WriteSteps = &Earlier::WriteSteps();
     v.CallSignWalk = Earlier::WalkCallSign;

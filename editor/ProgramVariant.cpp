@@ -22,6 +22,7 @@ TProgramVariant MakeLaterProgram() {
     v.HalcyraCallMaxLength = 9;
     v.FixedStatusTextWidth = 0;
     v.NameEditsTakeEscape = false;
+    v.ProgramVfoEditsOwnFont = true;
     v.ReadSteps = &ReadSteps();
     v.WriteSteps = &WriteSteps();
     v.CallSignWalk = WalkCallSign;

@@ -38,6 +38,8 @@ struct TProgramVariant {
     int FixedStatusTextWidth = 0; // Edit5; 0: set by the radio type's region
     // The name edits of the entry dialogs pass Escape on (else it is dropped).
     bool NameEditsTakeEscape = false;
+    // The VFO dialog's program-VFO edits have a font of their own (else the dialog's).
+    bool ProgramVfoEditsOwnFont = true;
 
     // Transfer step tables, with the radio identity each expects and its message caption.
     const ReadStepTable* ReadSteps = nullptr;

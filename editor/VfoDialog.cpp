@@ -58,9 +58,11 @@ TVFO::TVFO(TComponent* Owner) : TEntryDialog(Owner, "VFO", 44, 52, 148) {
     Label4 = PlaceLabel(this, GroupBox3, 68, 26, "-", 10);
     Edit4 = PlaceEdit(this, GroupBox3, 82, 22, 50, 3);
     Label5 = PlaceLabel(this, GroupBox3, 138, 26, "MHz", 30);
-    for (TEdit* e : {Edit3, Edit4}) {
-        e->Font().SetName("Times New Roman");
-        e->Font().SetHeight(-12);
+    if (!MainForm || MainForm->Variant.ProgramVfoEditsOwnFont) {
+        for (TEdit* e : {Edit3, Edit4}) {
+            e->Font().SetName("Times New Roman");
+            e->Font().SetHeight(-12);
+        }
     }
     Label6 = PlaceLabel(this, this, 270, 300, "Output Power", 100);
     ComboBox4 = PlaceList(this, this, 270, 320, 90, {"High", "Low", "EL"});

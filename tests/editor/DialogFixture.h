@@ -38,7 +38,7 @@ class DialogTest : public editortest::MainFormTest {
 
     // A new document of radio type `type` with the usual band limits.
     void UseType(const AnsiString& type) {
-        Application->Title = "WYX-R2M";
+        Application->Title = program_->Title;
         MainForm->SetRadioType(type);
         const char* limits[] = {"00118,00135", "00144,00147", "", "00300,00399", "00430,00439", ""};
         for (int i = 0; i < 6; ++i)
