@@ -12,11 +12,12 @@
 namespace {
 
 // Right button: the row under the pointer becomes the selected row before the pop-up menu
-// opens, so the menu's command acts on that row. Each line is a row height plus its grid line
-// high. The heading line picks the top visible data row; below the last row picks nothing.
+// opens, so the menu's command acts on that row. Each line is one default row height high
+// (its grid line included). The heading line picks the top visible data row; below the last
+// row picks nothing.
 void SelectRowUnderPointer(TStringGrid* grid, TMouseButton button, TShiftState shift, int y) {
     if (button != mbRight && !(shift & ssRight)) return;
-    const int pitch = grid->DefaultRowHeight() + grid->GridLineWidth;
+    const int pitch = grid->DefaultRowHeight();
     if (pitch <= 0 || y < 0) return;
     const int line = y / pitch;
     int row = line == 0 ? grid->TopRow() : grid->TopRow() + line - 1;

@@ -1,6 +1,7 @@
 // The print command: the whole document as a plain listing on the chosen printer.
 #include "editor/MainForm.h"
 #include "editor/PrintReport.h"
+#include "platform/Charset.h"
 #include "platform/Printers.h"
 
 void TMainForm::Print1Click(TObject*) {
@@ -17,6 +18,8 @@ void TMainForm::Print1Click(TObject*) {
     try {
         const int lineHeight = printer->PageHeight() / PrintLayout::LinesPerPage;
         printer->CanvasFont().Height = lineHeight - 5;
+        // The listing's bytes are in the document's character set, as on the screen.
+        printer->CanvasFont().Charset = RegionDigit() == '0' ? SHIFTJIS_CHARSET : ANSI_CHARSET;
         int page = 1;
         for (const ReportLine& line : lines) {
             for (; page < line.Page; ++page)

@@ -146,12 +146,18 @@ TButton* DialogButton(TControl* c, uint16_t vk) {
     return nullptr;
 }
 
+// The character a key types, as OnKeyPress sees it: Backspace, Enter and Escape count as
+// characters; Delete, Insert, the arrows, Home, End, the page and function keys type none and
+// go to the control as keys only.
 char TypedByte(QKeyEvent* e, uint16_t vk, int charset) {
     if (vk == VK_BACK) return 8;
     if (vk == VK_RETURN) return 13;
     if (vk == VK_ESCAPE) return 27;
-    if (vk == VK_TAB || e->text().isEmpty()) return 0;
+    if (vk == VK_TAB || (vk >= VK_PRIOR && vk <= VK_DOWN) || vk == VK_INSERT || vk == VK_DELETE ||
+        (vk >= VK_F1 && vk < VK_F1 + 24) || e->text().isEmpty())
+        return 0;
     char32_t ch = e->text().toUcs4().value(0);
+    if (ch == 0x7F) return 0;
     if (ch < 0x20) return static_cast<char>(ch);
     return UnicodeToByte(ch, charset);
 }

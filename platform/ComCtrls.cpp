@@ -16,18 +16,16 @@ namespace {
 
 class StatusWidget : public QWidget {
   public:
-    explicit StatusWidget(const std::vector<TStatusPanel>* panels) : panels_(panels) {
-        setProperty("wyxDockBottom", true);
-    }
+    explicit StatusWidget(const TStatusBar* bar) : bar_(bar) { setProperty("wyxDockBottom", true); }
     int charset = 0;
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), palette().window());
-        int x = 0;
-        for (const auto& panel : *panels_) {
-            QRect r(x, 2, panel.Width - 2, height() - 2);
+        for (int i = 0; i < bar_->PanelCount(); ++i) {
+            const TStatusPanel& panel = bar_->Panel(i);
+            QRect r(bar_->PanelLeft(i), 2, bar_->PanelShownWidth(i) - 2, height() - 2);
             p.setPen(palette().color(QPalette::Mid));
             p.drawRect(r.adjusted(0, 0, -1, -1));
             p.setPen(palette().color(QPalette::WindowText));
@@ -36,12 +34,11 @@ class StatusWidget : public QWidget {
                                                             : Qt::AlignLeft;
             p.drawText(r.adjusted(2, 0, -2, 0), align | Qt::AlignVCenter,
                        ToQt(panel.Text, charset));
-            x += panel.Width;
         }
     }
 
   private:
-    const std::vector<TStatusPanel>* panels_;
+    const TStatusBar* bar_;
 };
 
 class UpDownWidget : public QWidget {
@@ -210,7 +207,7 @@ void TPageControl::SetActivePageIndex(int i) {
 
 // ---- TStatusBar
 
-TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner, new StatusWidget(&panels_)) {
+TStatusBar::TStatusBar(TComponent* owner) : TWinControl(owner, new StatusWidget(this)) {
     widget_->resize(widget_->width(), 19);
     if (QWidget* p = widget_->parentWidget())
         widget_->setGeometry(0, p->height() - 19, p->width(), 19);
@@ -229,6 +226,19 @@ void TStatusBar::SetPanelText(int i, const AnsiString& text) {
     if (i < 0 || i >= PanelCount()) return;
     panels_[static_cast<size_t>(i)].Text = text;
     Repaint();
+}
+
+int TStatusBar::PanelLeft(int i) const {
+    int x = 0;
+    for (int k = 0; k < i && k < PanelCount(); ++k)
+        x += panels_[static_cast<size_t>(k)].Width;
+    return x;
+}
+
+int TStatusBar::PanelShownWidth(int i) const {
+    if (i < 0 || i >= PanelCount()) return 0;
+    int w = panels_[static_cast<size_t>(i)].Width;
+    return i + 1 == PanelCount() ? std::max(w, Width() - PanelLeft(i)) : w;
 }
 
 void TStatusBar::FontChanged() {

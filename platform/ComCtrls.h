@@ -54,6 +54,7 @@ struct TStatusPanel {
     TAlignment Alignment = taLeftJustify;
 };
 
+// Panels side by side from the left, each its Width wide; the last one runs to the right edge.
 class TStatusBar : public TWinControl {
   public:
     explicit TStatusBar(TComponent* owner);
@@ -62,6 +63,9 @@ class TStatusBar : public TWinControl {
     AnsiString PanelText(int i) const;
     void SetPanelText(int i, const AnsiString& text);
     const TStatusPanel& Panel(int i) const { return panels_.at(static_cast<size_t>(i)); }
+    // Where panel i starts and how wide it shows, in the bar's pixels.
+    int PanelLeft(int i) const;
+    int PanelShownWidth(int i) const;
     void FontChanged() override;
 
   private:

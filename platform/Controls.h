@@ -261,8 +261,9 @@ class TComboBox : public TWinControl {
     int index_ = -1;
 };
 
-// A list of radio buttons in a frame. Setting ItemIndex clamps it to -1..count-1; a change
-// checks the button and runs OnClick.
+// A list of radio buttons in a frame, laid out inside the frame below its caption. Setting
+// ItemIndex clamps it to -1..count-1; a change to a button checks it and runs OnClick, a
+// change to -1 clears the choice and runs nothing.
 class TRadioGroup : public TWinControl {
   public:
     explicit TRadioGroup(TComponent* owner);

@@ -51,6 +51,11 @@ QString FilterToQt(const AnsiString& filter) {
     return out.join(";;");
 }
 
+QAbstractPrintDialog::PrintDialogOptions PrintDialogOptions() {
+    return QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+           QAbstractPrintDialog::PrintCollateCopies;
+}
+
 // The chosen name with the default extension added when it has none.
 AnsiString WithDefaultExt(const AnsiString& path, const AnsiString& ext) {
     if (ext.empty() || !Extension(path).empty()) return path;
@@ -102,6 +107,15 @@ bool TPrintDialog::Execute() {
         seam.PrintDialogAnswers.pop_front();
         return answer;
     }
-    QPrintDialog dialog(PrinterDevice(), QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
+    // The default options: printer, copies and collation; no page range, selection or
+    // current page, so the whole document is printed as the dialog promises.
+    QPrinter* printer = PrinterDevice();
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setFromTo(0, 0);
+    QPrintDialog dialog(printer, QApplication::activeWindow());
+    dialog.setOptions(PrintDialogOptions());
+    if (dialog.exec() != QDialog::Accepted) return false;
+    printer->setPrintRange(QPrinter::AllPages);
+    printer->setFromTo(0, 0);
+    return true;
 }

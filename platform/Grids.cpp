@@ -1,5 +1,7 @@
-// String grid drawn by the layer itself so rows, columns and hit tests keep the class
-// library's pixel geometry: every row DefaultRowHeight plus GridLineWidth high.
+// String grid drawn by the layer itself so rows, columns and hit tests keep one pixel
+// geometry: a row is DefaultRowHeight high and a column ColWidths wide, each with its grid line
+// inside at the bottom or right edge, so a grid sized to n rows of DefaultRowHeight shows n
+// whole rows and columns whose widths add up to the client width fill it exactly.
 #include "platform/Grids.h"
 
 #include "platform/internal/Bridge.h"
@@ -32,9 +34,6 @@ class GridView : public QWidget {
         QPoint pos = e->position().toPoint();
         grid->ViewMousePress(pos.x(), pos.y(), e->button() == Qt::LeftButton);
     }
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        grid->ViewMouseRelease(e->button() == Qt::LeftButton);
-    }
     void wheelEvent(QWheelEvent* e) override {
         int steps = e->angleDelta().y() / 120;
         if (steps) grid->ViewWheel(-3 * steps);
@@ -47,7 +46,6 @@ struct TStringGrid::Impl {
     QFrame* frame = nullptr;
     GridView* view = nullptr;
     QScrollBar* bar = nullptr;
-    bool clickArmed = false;
     bool scrolling = false;
 };
 
@@ -130,6 +128,15 @@ void TStringGrid::SetDefaultRowHeight(int v) {
 }
 
 void TStringGrid::SetRow(int v) {
+    int before = row_;
+    MoveRow(v);
+    if (row_ != before)
+        Guarded([this] {
+            if (OnClick) OnClick(this);
+        });
+}
+
+void TStringGrid::MoveRow(int v) {
     row_ = std::max(std::min(FixedRows, rows_ - 1), std::min(v, rows_ - 1));
     int visible = VisibleRowCount();
     if (row_ >= FixedRows) {
@@ -152,9 +159,8 @@ void TStringGrid::SetTopRow(int v) {
 }
 
 int TStringGrid::VisibleRowCount() const {
-    int line = defaultRowHeight_ + GridLineWidth;
-    int room = impl_->view->height() - FixedRows * line;
-    int n = room > 0 ? room / line : 0;
+    int room = impl_->view->height() - FixedRows * defaultRowHeight_;
+    int n = room > 0 ? room / defaultRowHeight_ : 0;
     return std::max(0, std::min(n, rows_ - FixedRows));
 }
 
@@ -166,7 +172,7 @@ TGridRect TStringGrid::Selection() const {
 int TStringGrid::ColLeft(int col) const {
     int x = 0;
     for (int c = 0; c < col && c < cols_; ++c)
-        x += colWidths_[static_cast<size_t>(c)] + GridLineWidth;
+        x += colWidths_[static_cast<size_t>(c)];
     return x;
 }
 
@@ -175,14 +181,14 @@ void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
     if (x < 0 || y < 0 || x >= impl_->view->width() || y >= impl_->view->height()) return;
     int left = 0;
     for (int c = 0; c < cols_; ++c) {
-        int right = left + colWidths_[static_cast<size_t>(c)] + GridLineWidth;
+        int right = left + colWidths_[static_cast<size_t>(c)];
         if (x < right) {
             col = c;
             break;
         }
         left = right;
     }
-    int line = y / (defaultRowHeight_ + GridLineWidth);
+    int line = y / defaultRowHeight_;
     int r = line < FixedRows ? line : topRow_ + (line - FixedRows);
     if (r < rows_) row = r;
     if (col < 0 || row < 0) col = row = -1;
@@ -229,7 +235,8 @@ void TStringGrid::Repaint() {
 void TStringGrid::Paint(QPainter& p) const {
     const QPalette& pal = impl_->view->palette();
     p.fillRect(impl_->view->rect(), pal.color(QPalette::Window));
-    int line = defaultRowHeight_ + GridLineWidth;
+    int line = defaultRowHeight_;
+    int inner = std::max(0, line - GridLineWidth);
     int height = impl_->view->height();
     int y = 0;
     for (int k = 0; y < height; ++k, y += line) {
@@ -240,7 +247,7 @@ void TStringGrid::Paint(QPainter& p) const {
             int w = colWidths_[static_cast<size_t>(c)];
             bool fixed = r < FixedRows || c < FixedCols;
             bool selected = !fixed && r == row_ && (RowSelect || c == col_);
-            QRect cell(x, y, w, defaultRowHeight_);
+            QRect cell(x, y, std::max(0, w - GridLineWidth), inner);
             QColor back = fixed      ? pal.color(QPalette::Button)
                           : selected ? pal.color(QPalette::Highlight)
                                      : pal.color(QPalette::Base);
@@ -248,8 +255,8 @@ void TStringGrid::Paint(QPainter& p) const {
             if (GridLineWidth > 0) {
                 QColor lineColor =
                     fixed ? pal.color(QPalette::Dark) : pal.color(QPalette::Midlight);
-                p.fillRect(QRect(x + w, y, GridLineWidth, line), lineColor);
-                p.fillRect(QRect(x, y + defaultRowHeight_, w, GridLineWidth), lineColor);
+                p.fillRect(QRect(x + cell.width(), y, GridLineWidth, line), lineColor);
+                p.fillRect(QRect(x, y + inner, cell.width(), GridLineWidth), lineColor);
             }
             p.setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
             p.setClipRect(cell);
@@ -257,34 +264,28 @@ void TStringGrid::Paint(QPainter& p) const {
                 cell.adjusted(2, 2, -2, 0), Qt::AlignLeft | Qt::AlignTop,
                 ToQt(cells_[static_cast<size_t>(r)][static_cast<size_t>(c)], font_.Charset()));
             p.setClipping(false);
-            x += w + GridLineWidth;
+            x += w;
         }
     }
 }
 
 void TStringGrid::UserSelect(int row) {
     int before = row_;
-    SetRow(row);
+    MoveRow(row);
     if (row_ != before)
         Guarded([this] {
-            if (OnSelectCellChange) OnSelectCellChange(this);
+            if (OnClick) OnClick(this);
         });
 }
 
+// A left press on a data cell selects it and runs OnClick, also on the cell already selected.
 void TStringGrid::ViewMousePress(int x, int y, bool left) {
-    impl_->clickArmed = false;
     if (!left) return;
     int c, r;
     MouseToCell(x, y, c, r);
     if (c < FixedCols || r < FixedRows) return;
-    impl_->clickArmed = true;
     col_ = c;
-    UserSelect(r);
-}
-
-void TStringGrid::ViewMouseRelease(bool left) {
-    if (!left || !impl_->clickArmed) return;
-    impl_->clickArmed = false;
+    MoveRow(r);
     Guarded([this] {
         if (OnClick) OnClick(this);
     });

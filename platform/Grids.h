@@ -31,7 +31,8 @@ class TStringGrid : public TWinControl {
     void SetDefaultRowHeight(int v);
     int GridLineWidth = 1;
 
-    // Selected row (Selection Top..Bottom); setting it scrolls it into view.
+    // Selected row (Selection Top..Bottom); setting it scrolls it into view and, when the row
+    // changes, runs OnClick, as a key or a mouse press that moves the selection does.
     int Row() const { return row_; }
     void SetRow(int v);
     int Col() const { return col_; }
@@ -43,7 +44,6 @@ class TStringGrid : public TWinControl {
     // Cell under a client position; -1 when outside.
     void MouseToCell(int x, int y, int& col, int& row) const;
 
-    TNotifyEvent OnSelectCellChange; // after the selected row changes by user action
     void FontChanged() override;
 
     // Layer internals.
@@ -53,13 +53,13 @@ class TStringGrid : public TWinControl {
     bool DeliverKeyDown(uint16_t key, QKeyEvent* e) override;
     void Paint(QPainter& p) const;
     void ViewMousePress(int x, int y, bool left);
-    void ViewMouseRelease(bool left);
     void ViewWheel(int rows);
 
   private:
     void Repaint();
     void Relayout();
-    // Moves the selection as the user does: scrolls it into view, runs OnSelectCellChange.
+    // Moves the selection and scrolls it into view; UserSelect also runs OnClick on a change.
+    void MoveRow(int row);
     void UserSelect(int row);
     int ColLeft(int col) const;
     int MaxTopRow() const;

@@ -93,8 +93,11 @@ void TMenuItem::AttachMenuBar(QWidget* bar) {
 
 void TMenuItem::Apply() {
     QAction* a = impl_->action.get();
-    a->setSeparator(caption_ == "-");
-    a->setText(CaptionToQt(caption_, ANSI_CHARSET));
+    // An item captioned "-" is a plain separator line; a separator with a text would show
+    // the text as a section heading.
+    bool separator = caption_ == "-";
+    a->setSeparator(separator);
+    a->setText(separator ? QString() : CaptionToQt(caption_, ANSI_CHARSET));
     if (impl_->menu) impl_->menu->setTitle(a->text());
     Qt::KeyboardModifiers mods;
     if (shortcut_.Shift & ssShift) mods |= Qt::ShiftModifier;

@@ -374,7 +374,8 @@ void TRadioGroup::SetItemIndex(int v) {
         for (auto* b : buttons_)
             b->SetChecked(false);
     updating_ = false;
-    if (OnClick) OnClick(this);
+    // Only a button that becomes checked clicks the group; clearing the choice does not.
+    if (v >= 0 && OnClick) OnClick(this);
 }
 
 void TRadioGroup::SetColumns(int v) {
@@ -430,16 +431,19 @@ void TRadioGroup::Rebuild() {
     FontChanged();
 }
 
+// The buttons share the frame's inside below the caption: equal columns, and in each column
+// equal rows with the spare pixels split above and below.
 void TRadioGroup::Arrange() {
     if (buttons_.empty()) return;
+    widget_->ensurePolished();
+    QRect inside = widget_->contentsRect();
     int count = static_cast<int>(buttons_.size());
     int perColumn = (count + columns_ - 1) / columns_;
-    int textHeight = QFontMetrics(widget_->font()).height();
-    int width = (Width() - 10) / columns_;
-    int room = Height() - textHeight - 5;
+    int width = std::max(1, inside.width() / columns_);
+    int room = std::max(0, inside.height());
     int height = std::max(1, room / perColumn);
-    int top = textHeight + 1 + (room % perColumn) / 2;
+    int top = inside.top() + (room % perColumn) / 2;
     for (int i = 0; i < count; ++i)
-        buttons_[static_cast<size_t>(i)]->SetBounds((i / perColumn) * width + 8,
-                                                    (i % perColumn) * height + top, width, height);
+        buttons_[static_cast<size_t>(i)]->SetBounds(inside.left() + (i / perColumn) * width,
+                                                    top + (i % perColumn) * height, width, height);
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/Charset.h"
 #include "platform/Controls.h"
+#include <QAbstractPrintDialog>
 #include <QFont>
 #include <QMouseEvent>
 #include <QObject>
@@ -46,6 +47,9 @@ void HookWidget(TControl* c, QWidget* target, QWidget* origin);
 // added to a name that has none.
 QString FilterToQt(const AnsiString& filter);
 AnsiString WithDefaultExt(const AnsiString& path, const AnsiString& ext);
+
+// What the print dialog offers: no page range, selection or current page.
+QAbstractPrintDialog::PrintDialogOptions PrintDialogOptions();
 
 // The default printer's device (created on first use).
 QPrinter* PrinterDevice();

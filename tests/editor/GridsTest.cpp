@@ -36,7 +36,7 @@ class GridsTest : public editortest::MainFormTest {
     }
     // The client y of the middle of visible line k (0 is the heading).
     static int LineY(TStringGrid* g, int k) {
-        const int pitch = g->DefaultRowHeight() + g->GridLineWidth;
+        const int pitch = g->DefaultRowHeight();
         return k * pitch + pitch / 2;
     }
 
@@ -111,7 +111,7 @@ TEST_F(GridsTest, RightButtonSelectsTheRowUnderThePointerBeforeThePopUpOpens) {
 
     // The last pixel of a line and the first of the next, deep in the view: each row is a
     // row height plus its grid line high.
-    const int pitch = g->DefaultRowHeight() + g->GridLineWidth;
+    const int pitch = g->DefaultRowHeight();
     const int k = g->VisibleRowCount();
     Click(g, mbRight, 60, k * pitch + pitch - 1);
     EXPECT_EQ(g->Row(), top + k - 1);

@@ -41,7 +41,6 @@ TEST_F(RadioMenuPage, RadioGroupsStoreTheirChoice) {
         {f->RadioGroup4, 13, 0, "0"},  {f->RadioGroup1, 17, 1, "1"},  {f->RadioGroup5, 20, 2, "2"},
         {f->RadioGroup5, 20, 1, "1"},  {f->RadioGroup5, 20, 0, "0"},  {f->RadioGroup10, 21, 2, "2"},
         {f->RadioGroup10, 21, 3, "3"}, {f->RadioGroup10, 21, 0, "0"}, {f->RadioGroup10, 21, 1, "1"},
-        {f->RadioGroup9, 0, -1, "0"}, // no selection
     };
     for (const Case& c : cases) {
         f->ModifiedFlag = 0;
@@ -49,6 +48,12 @@ TEST_F(RadioMenuPage, RadioGroupsStoreTheirChoice) {
         EXPECT_EQ(f->GetRadioMenuItem(c.item), c.stored) << "item " << c.item << " " << c.index;
         EXPECT_EQ(f->ModifiedFlag, 1);
     }
+    // No selection checks no button: nothing is stored and the document stays unchanged.
+    f->SetRadioMenuItem(0, "-3");
+    f->ModifiedFlag = 0;
+    f->RadioGroup9->SetItemIndex(-1);
+    EXPECT_EQ(f->GetRadioMenuItem(0), "-3");
+    EXPECT_EQ(f->ModifiedFlag, 0);
 }
 
 TEST_F(RadioMenuPage, ListsStoreTheirIndexAndContrastTwoDigits) {

@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -72,16 +74,74 @@ TEST_F(ControlsTest, RadioGroupClampsIndexAndRunsClickOnChange) {
     EXPECT_TRUE(rg->Button(2)->Checked());
     rg->SetItemIndex(2);
     EXPECT_EQ(clicks, 1);
-    rg->SetItemIndex(-7);
+    rg->SetItemIndex(-7); // clearing the choice checks no button: no click
     EXPECT_EQ(rg->ItemIndex(), -1);
     EXPECT_FALSE(rg->Button(2)->Checked());
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(clicks, 1);
     Click(rg->Button(0));
     EXPECT_EQ(rg->ItemIndex(), 0);
-    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(clicks, 2);
     rg->SetItemIndex(1);
     EXPECT_FALSE(rg->Button(0)->Checked());
     EXPECT_TRUE(rg->Button(1)->Checked());
+}
+
+// Whatever the item count, columns and size, every button lies inside the frame below the
+// caption, and the buttons do not overlap.
+TEST_F(ControlsTest, RadioGroupButtonsLieInsideTheFrameBelowTheCaption) {
+    struct Case {
+        int items, columns, width, height;
+    };
+    for (const Case& c :
+         {Case{1, 1, 120, 40}, Case{2, 2, 200, 40}, Case{3, 1, 100, 80}, Case{4, 1, 120, 97},
+          Case{4, 2, 240, 60}, Case{6, 3, 300, 70}, Case{7, 1, 150, 150}}) {
+        auto* rg = new TRadioGroup(form.get());
+        rg->SetCaption("Beep");
+        rg->SetColumns(c.columns);
+        std::vector<AnsiString> items;
+        for (int i = 0; i < c.items; ++i)
+            items.push_back("Item " + std::to_string(i));
+        rg->SetItems(items);
+        rg->SetBounds(10, 10, c.width, c.height);
+        auto* box = static_cast<QGroupBox*>(rg->Widget());
+        QStyleOptionGroupBox opt;
+        opt.initFrom(box);
+        opt.text = box->title();
+        opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        QRect label =
+            box->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, box);
+        QRect inside = box->contentsRect();
+        QRect previous;
+        for (int i = 0; i < c.items; ++i) {
+            QRect r = rg->Button(i)->Widget()->geometry();
+            EXPECT_TRUE(inside.contains(r)) << c.items << " items, button " << i;
+            EXPECT_GE(r.top(), label.bottom()) << c.items << " items, button " << i;
+            EXPECT_FALSE(r.intersects(previous)) << c.items << " items, button " << i;
+            previous = r;
+        }
+        delete rg;
+    }
+}
+
+// Each panel is its own width wide, except the last, which runs to the right edge (and keeps
+// its width when the bar is narrower).
+TEST_F(ControlsTest, StatusBarLastPanelRunsToTheRightEdge) {
+    auto* bar = new TStatusBar(form.get());
+    for (int w : {170, 50, 90, 50})
+        bar->AddPanel(w);
+    struct Case {
+        int barWidth;
+        int left[4], shown[4];
+    };
+    for (const Case& c : {Case{784, {0, 170, 220, 310}, {170, 50, 90, 474}},
+                          Case{360, {0, 170, 220, 310}, {170, 50, 90, 50}},
+                          Case{300, {0, 170, 220, 310}, {170, 50, 90, 50}}}) {
+        bar->SetWidth(c.barWidth);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(bar->PanelLeft(i), c.left[i]) << c.barWidth << " panel " << i;
+            EXPECT_EQ(bar->PanelShownWidth(i), c.shown[i]) << c.barWidth << " panel " << i;
+        }
+    }
 }
 
 TEST_F(ControlsTest, ComboBoxProgramIndexIsSilentUserChoiceRunsChangeThenClick) {

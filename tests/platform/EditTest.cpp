@@ -171,3 +171,58 @@ TEST_F(EditTest, ChangeHandlerMayPutTheLastValidTextBack) {
     QTest::keyClicks(Line(), "A");
     EXPECT_EQ(edit->Text().size(), 7u);
 }
+
+// OnKeyPress sees characters only (Backspace, Enter and Escape count as characters); every
+// other key reaches OnKeyDown and then the edit itself, in an edit and in a mask edit alike.
+TEST_F(EditTest, NonCharacterKeysNeverReachKeyPress) {
+    auto* mask = new TMaskEdit(form.get());
+    mask->SetEditMask("99;1;_");
+    struct Case {
+        Qt::Key key;
+        QString text; // what the keyboard reports with the key
+        uint16_t vk;
+        std::string pressed;
+    };
+    const Case cases[] = {
+        {Qt::Key_Delete, QString(QChar(0x7F)), VK_DELETE, ""},
+        {Qt::Key_Delete, QString(), VK_DELETE, ""},
+        {Qt::Key_Insert, QString(), VK_INSERT, ""},
+        {Qt::Key_Left, QString(), VK_LEFT, ""},
+        {Qt::Key_Right, QString(), VK_RIGHT, ""},
+        {Qt::Key_Up, QString(), VK_UP, ""},
+        {Qt::Key_Down, QString(), VK_DOWN, ""},
+        {Qt::Key_Home, QString(), VK_HOME, ""},
+        {Qt::Key_End, QString(), VK_END, ""},
+        {Qt::Key_PageUp, QString(), VK_PRIOR, ""},
+        {Qt::Key_F5, QString(), static_cast<uint16_t>(VK_F1 + 4), ""},
+        {Qt::Key_Backspace, QString(QChar(8)), VK_BACK, "\x08"},
+        {Qt::Key_Return, QString("\r"), VK_RETURN, "\r"},
+        {Qt::Key_Escape, QString(QChar(27)), VK_ESCAPE, "\x1B"},
+    };
+    for (TEdit* e : {edit, static_cast<TEdit*>(mask)}) {
+        for (const Case& c : cases) {
+            std::string pressed;
+            uint16_t down = 0;
+            e->OnKeyPress = [&](TObject*, char& k) { pressed += k; };
+            e->OnKeyDown = [&](TObject*, uint16_t& k, TShiftState) { down = k; };
+            QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier, c.text);
+            QApplication::sendEvent(e->Widget(), &press);
+            EXPECT_EQ(down, c.vk) << c.key;
+            EXPECT_EQ(pressed, c.pressed) << c.key;
+        }
+    }
+}
+
+TEST_F(EditTest, DeleteRemovesTheCharacterAfterTheCaret) {
+    std::string pressed;
+    edit->OnKeyPress = [&](TObject*, char& k) { pressed += k; };
+    edit->SetText("146.520");
+    Line()->setCursorPosition(0);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7F)));
+    QApplication::sendEvent(Line(), &del);
+    EXPECT_EQ(edit->Text(), "46.520");
+    EXPECT_TRUE(pressed.empty());
+    Line()->selectAll();
+    QApplication::sendEvent(Line(), &del);
+    EXPECT_EQ(edit->Text(), "");
+}

@@ -133,6 +133,7 @@ TEST_F(FormTest, MenuItemsRunInTheGuardAndFollowTheirState) {
     ASSERT_EQ(TestSeam().MessageBoxes.size(), 1u);
     EXPECT_EQ(open->Action()->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_TRUE(sep->Action()->isSeparator());
+    EXPECT_TRUE(sep->Action()->text().isEmpty()) << "a plain line, no \"-\" section heading";
     port->OnClick = [](TObject*) {};
     port->SetChecked(true);
     port->Action()->trigger(); // only the handler changes Checked
