@@ -25,6 +25,8 @@ TChannelDialog::TChannelDialog(TComponent* owner, const AnsiString& caption, int
     Label5 = PlaceLabel(this, GroupBox1, 332, 56, "MHz", 30);
     Label6 = PlaceLabel(this, GroupBox1, 150, 86, "Step", 90);
     ComboBox4 = PlaceList(this, GroupBox1, 244, 82, 90, StepListItems());
+    SetTabOrders({Edit1, ComboBox3, RadioButton4, RadioButton1, RadioButton2, RadioButton3,
+                  RadioButton5, Edit3, ComboBox4, Edit2, CheckBox4});
     SetSplitLayout(true); // the stored form shows the split layout
 }
 

@@ -188,6 +188,10 @@ TEntryDialog::TEntryDialog(TComponent* owner, const AnsiString& caption, int top
 
     Button2 = PlaceCaptioned<TButton>(this, this, 250, 0, 80, 26, "&OK");
     Button1 = PlaceCaptioned<TButton>(this, this, 340, 0, 80, 26, "&Close");
+
+    SetTabOrders({Edit1, ComboBox3, RadioButton1, RadioButton2, RadioButton3, RadioButton5, Edit2,
+                  CheckBox4});
+    SetTabOrders({CheckBox1, CheckBox2, ComboBox1, ComboBox2});
 }
 
 void TEntryDialog::WireEntryEvents(std::initializer_list<TControl*> own) {

@@ -56,3 +56,10 @@ inline TMaskEdit* PlaceMaskEdit(TComponent* owner, TWinControl* parent, int left
     c->SetEditMask(mask);
     return c;
 }
+
+// The tab order of controls of one parent, in the order named (the form resource's order).
+inline void SetTabOrders(std::initializer_list<TWinControl*> order) {
+    int i = 0;
+    for (TWinControl* c : order)
+        c->SetTabOrder(i++);
+}

@@ -69,6 +69,7 @@ TVFO::TVFO(TComponent* Owner) : TEntryDialog(Owner, "VFO", 44, 52, 148) {
     Button2->SetTop(360);
     Button1->SetTop(360);
     SetClientSize(430, 396);
+    SetTabOrders({ComboBox5, GroupBox1, GroupBox2, ComboBox4, GroupBox3, Button2, Button1});
 
     WireEntryEvents({ComboBox5, CheckBox5, Edit3, Edit4, ComboBox4});
     ComboBox4->OnChange = ComboBox1->OnChange;

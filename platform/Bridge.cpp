@@ -190,6 +190,7 @@ class ControlHook : public QObject {
         case QEvent::FocusOut: {
             // Window activation moves Qt's focus but not the form's active control: a
             // control entered again only because its window came back is not re-entered.
+            // A control SetFocus asked for is entered however the focus arrives.
             auto reason = static_cast<QFocusEvent*>(e)->reason();
             bool windowSwitch =
                 reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
@@ -199,8 +200,14 @@ class ControlHook : public QObject {
                 if (windowSwitch) return false;
                 window->setProperty("wyxActiveControl", QVariant());
             } else {
-                if (windowSwitch && window->property("wyxActiveControl") == me) return false;
+                bool asked = window->property(kFocusAskedProperty) == me;
+                if (asked) window->setProperty(kFocusAskedProperty, QVariant());
+                if (windowSwitch && !asked && window->property("wyxActiveControl") == me)
+                    return false;
                 window->setProperty("wyxActiveControl", me);
+                if (auto* edit = dynamic_cast<TEdit*>(control_);
+                    edit && edit->AutoSelect && reason != Qt::MouseFocusReason)
+                    edit->SelectAll();
             }
             Guarded([&] {
                 auto& ev = e->type() == QEvent::FocusIn ? control_->OnEnter : control_->OnExit;
@@ -219,9 +226,20 @@ class ControlHook : public QObject {
     void Key(QKeyEvent* e) {
         uint16_t vk = VirtualKey(e->key());
         TShiftState shift = ShiftState(e->modifiers());
+        if (e->key() == Qt::Key_Backtab) shift |= ssShift;
+        // Tab moves the focus along the form's tab order and Ctrl+Tab is the page control's,
+        // before any key handler sees them.
+        if (vk == VK_TAB && !(shift & ssAlt)) {
+            if (!(shift & ssCtrl))
+                SelectNextControl(control_, !(shift & ssShift));
+            else
+                OfferDialogKey(control_, vk, shift);
+            return;
+        }
         if (vk) {
             uint16_t key = vk;
             if (control_->RunKeyDown(key, shift)) return;
+            if ((vk == VK_PRIOR || vk == VK_NEXT) && OfferDialogKey(control_, vk, shift)) return;
             if (control_->DeliverKeyDown(vk, e)) return;
         }
         bool plain = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

@@ -2,6 +2,7 @@
 #include "platform/ComCtrls.h"
 
 #include "platform/internal/Bridge.h"
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
@@ -121,8 +122,11 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner, new QTabWidge
             if (OnChange) OnChange(this);
         });
     });
-    // A click on another tab asks OnChanging first, which may refuse the switch.
+    // Keys and clicks on the tabs are the page control's own (hooked before the gate below,
+    // so the gate sees a click first).
     QTabBar* bar = tabs->tabBar();
+    HookWidget(this, bar, widget_);
+    // A click on another tab asks OnChanging first, which may refuse the switch.
     class TabGate : public QObject {
       public:
         TabGate(TPageControl* pc, QTabBar* bar) : QObject(bar), pc_(pc), bar_(bar) {}
@@ -203,6 +207,36 @@ void TPageControl::SetActivePageIndex(int i) {
     tabs->setCurrentIndex(i);
     switching_ = false;
     if (OnChange) OnChange(this);
+}
+
+void TPageControl::SelectNextPage(bool forward) {
+    int n = PageCount();
+    int current = ActivePageIndex();
+    int next = -1;
+    for (int step = 1; step < n && next < 0; ++step) {
+        int i = ((forward ? current + step : current - step) % n + n) % n;
+        if (pages_[static_cast<size_t>(i)]->TabVisible()) next = i;
+    }
+    if (next < 0) return;
+    bool allow = true;
+    if (OnChanging) OnChanging(this, allow);
+    if (!allow) return;
+    // A focus on the page that goes out of view stays in the page control, on its tabs.
+    QWidget* focus = QApplication::focusWidget();
+    if (TTabSheet* page = ActivePage(); focus && page && page->Widget()->isAncestorOf(focus))
+        widget_->setFocus(Qt::OtherFocusReason);
+    SetActivePageIndex(next);
+}
+
+bool TPageControl::DialogKey(uint16_t key, TShiftState shift) {
+    if ((shift & (ssCtrl | ssAlt)) != ssCtrl) return false;
+    if (key == VK_TAB)
+        SelectNextPage(!(shift & ssShift));
+    else if (key == VK_NEXT || key == VK_PRIOR)
+        SelectNextPage(key == VK_NEXT);
+    else
+        return false;
+    return true;
 }
 
 // ---- TStatusBar

@@ -36,6 +36,12 @@ class TPageControl : public TWinControl {
     void SetActivePageIndex(int i);
     TNotifyEvent OnChange;
     std::function<void(TObject* Sender, bool& AllowChange)> OnChanging;
+    // The next (or previous) page with a visible tab, wrapping: asks OnChanging, switches and
+    // runs OnChange, as a click on its tab does.
+    void SelectNextPage(bool forward);
+    // Ctrl+Tab and Ctrl+PageDown select the next page, Ctrl+Shift+Tab and Ctrl+PageUp the
+    // previous one.
+    bool DialogKey(uint16_t key, TShiftState shift) override;
 
   private:
     friend class TTabSheet;

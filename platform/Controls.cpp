@@ -189,7 +189,15 @@ bool TControl::DeliverTypedKey(char key, char, QKeyEvent*) {
 }
 
 void TWinControl::SetFocus() {
+    if (widget_->hasFocus()) return;
+    // Qt moves the focus into a hidden window only when it is shown, as a window switch.
+    widget_->window()->setProperty(kFocusAskedProperty,
+                                   QVariant::fromValue(static_cast<void*>(this)));
     widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TWinControl::DialogKey(uint16_t, TShiftState) {
+    return false;
 }
 
 bool TWinControl::Focused() const {

@@ -115,14 +115,26 @@ class TControl : public TComponent {
 // A control that can hold other controls and take the keyboard focus.
 class TWinControl : public TControl {
   public:
+    // Focuses the control; it is entered (OnEnter, an edit's AutoSelect) when the focus
+    // arrives, also when its window is shown only afterwards.
     void SetFocus();
     bool Focused() const;
     bool TabStop = true;
+    // Place among its parent's controls for the Tab key: controls given an order come first,
+    // lowest first; the others follow top to bottom, left to right.
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int v) { tabOrder_ = v; }
+    // A dialog key (Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown, Ctrl+PageUp) offered to the
+    // focused control and then its parents; true when this control acted on it.
+    virtual bool DialogKey(uint16_t key, TShiftState shift);
     // Widget children are placed in (the group box's frame, a tab sheet's page, a form's client).
     virtual QWidget* ClientWidget() const;
 
   protected:
     using TControl::TControl;
+
+  private:
+    int tabOrder_ = -1;
 };
 
 class TLabel : public TControl {
@@ -143,6 +155,8 @@ class TEdit : public TWinControl {
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int v);
     bool ReadOnly = false;
+    // The whole text is selected when the edit is entered other than by a mouse click.
+    bool AutoSelect = true;
     int SelStart() const;
     void SetSelStart(int v);
     void SelectAll();

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QKeyEvent;
 class QPrinter;
@@ -33,6 +34,15 @@ TShiftState ShiftState(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons = Qt
 
 // Runs a handler inside the application's guard (or swallows exceptions when there is none).
 void Guarded(const std::function<void()>& f);
+
+// Window property naming the control SetFocus was last asked for, until it is entered.
+inline constexpr const char* kFocusAskedProperty = "wyxFocusAsked";
+
+// The Tab key's order of a form's controls, and a move of the focus along it from a control.
+std::vector<TWinControl*> TabOrderList(TForm* form);
+void SelectNextControl(TControl* current, bool forward);
+// Offers a dialog key to the focused control and its parents; true when one acted on it.
+bool OfferDialogKey(TControl* focused, uint16_t key, TShiftState shift);
 
 // The control a widget belongs to, or null.
 TControl* ControlOf(const QWidget* w);

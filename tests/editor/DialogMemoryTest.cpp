@@ -335,3 +335,46 @@ TEST_F(MemoryDialogTest, CloseAsksAndAStoreItRefusesKeepsTheDialogOpen) {
     EXPECT_EQ(MainForm->GetMemoryRecord(10), "");
 }
 } // namespace
+
+// Tab runs through the dialog in its form's order, passing the controls the layout hides:
+// the channel field, the frequency group, the tone group, the option group, OK and Close.
+TEST_F(MemoryDialogTest, TabFollowsTheFormsOrder) {
+    // The frequency group's middle differs: offset and Reverse, or the split Tx frequency and
+    // step (Reverse is disabled with a split).
+    auto order = [](std::initializer_list<TWinControl*> middle) {
+        std::vector<TWinControl*> o{
+            Memory->Edit6,        Memory->Edit1,        Memory->ComboBox3,   Memory->RadioButton4,
+            Memory->RadioButton1, Memory->RadioButton2, Memory->RadioButton3};
+        o.insert(o.end(), middle);
+        o.insert(o.end(), {Memory->CheckBox1, Memory->CheckBox2, Memory->ComboBox1,
+                           Memory->ComboBox2, Memory->Edit5, Memory->CheckBox3, Memory->Button2,
+                           Memory->Button1, Memory->Edit6});
+        return o;
+    };
+    struct Case {
+        const char* record;
+        std::vector<TWinControl*> order;
+    };
+    const Case cases[] = {
+        {"", order({Memory->Edit2, Memory->CheckBox4})},
+        {"005,00145000000,3,0,0,0,0,,09,,09,000600000,0,,00146000000,3,,",
+         order({Memory->Edit3, Memory->ComboBox4})},
+    };
+    for (const Case& c : cases) {
+        MainForm->SetMemoryRecord(5, c.record);
+        Open(5);
+        // The focus after each of n Tab (or Shift+Tab) presses, from where it stands.
+        auto walk = [&](TShiftState shift) {
+            std::vector<TWinControl*> seen{widgetinput::FocusedControl(Memory)};
+            for (size_t i = 1; i < c.order.size(); ++i) {
+                widgetinput::PressKey(seen.back(), VK_TAB, shift);
+                seen.push_back(widgetinput::FocusedControl(Memory));
+            }
+            return seen;
+        };
+        c.order.front()->SetFocus();
+        EXPECT_EQ(walk(0), c.order) << c.record;
+        std::vector<TWinControl*> back = walk(ssShift);
+        EXPECT_EQ(back, std::vector<TWinControl*>(c.order.rbegin(), c.order.rend())) << c.record;
+    }
+}

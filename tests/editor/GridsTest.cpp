@@ -3,6 +3,7 @@
 #include "tests/editor/MainFormFixture.h"
 #include "tests/support/WidgetInput.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -109,8 +110,8 @@ TEST_F(GridsTest, RightButtonSelectsTheRowUnderThePointerBeforeThePopUpOpens) {
     Click(g, mbRight, 60, LineY(g, 0)); // the heading line
     EXPECT_EQ(g->Row(), top);
 
-    // The last pixel of a line and the first of the next, deep in the view: each row is a
-    // row height plus its grid line high.
+    // The last pixel of a line and the first of the next, deep in the view: each line is one
+    // row height high, its grid line included.
     const int pitch = g->DefaultRowHeight();
     const int k = g->VisibleRowCount();
     Click(g, mbRight, 60, k * pitch + pitch - 1);
@@ -156,6 +157,64 @@ TEST_F(GridsTest, EnterAndDoubleClickOpenTheDialogOfTheirGridOtherKeysDoNot) {
     DoubleClick(f.StringGrid3, 60, LineY(f.StringGrid3, 1));
     DoubleClick(f.StringGrid5, 60, LineY(f.StringGrid5, 1));
     EXPECT_EQ(f.opened, (std::vector<int>{1, 2, 3, 4}));
+}
+
+// Each grid shows whole lines for every radio type: its client height is a whole number of
+// rows, the CALL grid and the tall DTMF grid show all their rows, and a click on the last
+// line in view selects that row without scrolling.
+TEST_F(GridsTest, GridsShowWholeRowsForEveryRadioType) {
+    for (const char* type : {"1,0,0E,,,,", "1,1,00,,,,", "1,2,00,1,1,,", "1,3,08,,,,"}) {
+        TMainForm& f = *MakeWithType(type);
+        struct View {
+            TStringGrid* grid;
+            int lines;
+            bool visible;
+        };
+        const bool tallDtmf = type[2] == '3';
+        for (const View& v : {View{f.StringGrid1, 15, true}, View{f.StringGrid2, 3, true},
+                              View{f.StringGrid3, 3, !tallDtmf}, View{f.StringGrid4, 5, !tallDtmf},
+                              View{f.StringGrid5, 11, tallDtmf}}) {
+            TStringGrid* g = v.grid;
+            if (!v.visible) continue;
+            EXPECT_EQ(g->ClientHeight(), v.lines * g->DefaultRowHeight()) << type;
+            EXPECT_EQ(g->VisibleRowCount(), std::min(v.lines, g->RowCount()) - 1) << type;
+            const int top = g->TopRow();
+            Click(g, mbLeft, 60, v.lines * g->DefaultRowHeight() - 1);
+            EXPECT_EQ(g->Row(), top + v.lines - 2) << type;
+            EXPECT_EQ(g->TopRow(), top) << type << ": the last line in view is whole";
+        }
+        if (tallDtmf)
+            EXPECT_EQ(f.StringGrid5->VisibleRowCount(), 10);
+        else
+            EXPECT_EQ(f.StringGrid3->VisibleRowCount(), 2);
+    }
+}
+
+// Moving the row by key runs the grid's click handler: the status bar and Paste follow the
+// new row.
+TEST_F(GridsTest, KeyMovesShowTheNewRowInTheStatusBar) {
+    TMainForm& f = *MakeWithType("1,2,00,1,1,,"); // VFO rows 118MHz, 144MHz, S144MHz, 440MHz
+    f.SetMemoryRecord(1, "001,00145000000,3,1,0,0,0,,09,,09,000600000,0,,,,,");
+    f.SetProgramVfoRecord(1, "2,00144,00146");
+    struct Case {
+        TStringGrid* grid;
+        uint16_t key;
+        int row, panel;
+        const char* text;
+    };
+    const Case cases[] = {
+        {f.StringGrid1, VK_DOWN, 2, 0, "Offset : 0.60MHz"},
+        {f.StringGrid1, VK_UP, 1, 0, ""},
+        {f.StringGrid1, VK_END, f.StringGrid1->RowCount() - 1, 1, ""},
+        {f.StringGrid2, VK_DOWN, 2, 3, "Programmable VFO : 144-146"},
+        {f.StringGrid2, VK_HOME, 1, 3, "Programmable VFO : 118-135"},
+    };
+    for (const Case& c : cases) {
+        c.grid->OnEnter(c.grid);
+        PressKey(c.grid, c.key);
+        EXPECT_EQ(c.grid->Row(), c.row) << c.key;
+        EXPECT_EQ(f.StatusBar1->PanelText(c.panel), c.text) << c.key;
+    }
 }
 
 } // namespace

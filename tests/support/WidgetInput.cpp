@@ -1,13 +1,14 @@
 #include "tests/support/WidgetInput.h"
 
 #include "platform/TestSeam.h"
+#include "platform/internal/Bridge.h"
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -37,6 +38,24 @@ void Type(TWinControl* control, char key) {
         QTest::keyClick(w, Qt::Key_Return);
     else
         QTest::keyClick(w, key);
+}
+
+void PressKey(TWinControl* control, uint16_t key, TShiftState shift) {
+    QWidget* w =
+        control->Widget()->focusProxy() ? control->Widget()->focusProxy() : control->Widget();
+    Qt::KeyboardModifiers mods;
+    if (shift & ssShift) mods |= Qt::ShiftModifier;
+    if (shift & ssCtrl) mods |= Qt::ControlModifier;
+    auto qtKey = static_cast<Qt::Key>(wyx::QtKey(key));
+    if (qtKey == Qt::Key_Tab && (shift & ssShift)) qtKey = Qt::Key_Backtab;
+    QTest::keyClick(w, qtKey, mods);
+}
+
+TWinControl* FocusedControl(TForm* form) {
+    for (QWidget* w = form->Widget()->focusWidget(); w; w = w->parentWidget())
+        if (auto* c = dynamic_cast<TWinControl*>(wyx::ControlOf(w)))
+            if (c->Widget() == w || c->Widget()->focusProxy() == w) return c;
+    return nullptr;
 }
 
 bool ShowActive(TWinControl* form) {

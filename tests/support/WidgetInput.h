@@ -15,6 +15,10 @@ void Click(TWinControl* control, TMouseButton button, int x, int y);
 void DoubleClick(TWinControl* control, int x, int y);
 // Types one character (Enter is '\r') into the control.
 void Type(TWinControl* control, char key);
+// Presses a key (a virtual key code, with Shift and Ctrl) on the control's focus widget.
+void PressKey(TWinControl* control, uint16_t key, TShiftState shift = 0);
+// The control that holds its form's focus, active window or not; null when none does.
+TWinControl* FocusedControl(TForm* form);
 // Shows the control's form and makes it the active window; false when that fails.
 bool ShowActive(TWinControl* form);
 // The window manager's close request (close box, Alt+F4) to the form's window.
