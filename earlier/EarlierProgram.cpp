@@ -21,7 +21,9 @@ TProgramVariant MakeEarlierProgram() {
     v.PositionLimitMask = "999\\0;1;0";
     v.PositionLimitText = "   0";
     v.HalcyraCallMaxLength = 0;
-    v.FixedStatusTextWidth = 409;
+    // The status text keeps one width for every region: as wide as the page allows beside the
+    // GPS unit group.
+    v.FixedStatusTextWidth = 268;
     v.NameEditsTakeEscape = true;
     v.ProgramVfoEditsOwnFont = false;
     v.ReadSteps = &Earlier::ReadSteps();

@@ -35,7 +35,8 @@ TEST_F(EarlierMainWindow, StartsWithItsOwnTitleMenusAndPageControls) {
         EXPECT_EQ(f->MaskEdit12->EditMask(), "999\\0;1;0");
         EXPECT_EQ(f->Edit17->MaxLength(), 0);
         EXPECT_EQ(f->Edit18->MaxLength(), 0);
-        EXPECT_EQ(f->Edit5->Width(), 409) << type;
+        EXPECT_EQ(f->Edit5->Width(), 268) << type;
+        EXPECT_LT(f->Edit5->Left() + f->Edit5->Width(), f->GroupBox24->Left());
         EXPECT_EQ(f->ModifiedFlag, 0);
     }
 }
