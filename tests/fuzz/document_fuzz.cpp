@@ -2,46 +2,17 @@
 // nothing outside a slot, and what was read must survive writing and reading again: every
 // record the writer keeps (longer than its length filter), every menu value and the comment.
 #include "editor/model/DocumentFile.h"
+#include "tests/fuzz/SlotChecks.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-void Require(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "document check failed: %s\n", what);
-        std::abort();
-    }
-}
-
-bool Fits(const AnsiString& text, int width) {
-    return static_cast<int>(text.size()) <= width - 1 && text.find('\0') == AnsiString::npos;
-}
+using fuzzcheck::Require;
 
 void CheckImage(const TMemoryDocument& doc, const AnsiString& comment) {
     Require(comment.size() <= 99, "comment length");
-    for (int i = 0; i < Slots::MemoryCount; ++i) {
-        Require(Fits(doc.GetMemoryRecord(i), Slots::MemoryWidth), "memory slot");
-        if (i > doc.LastChannel + 20) Require(doc.GetMemoryRecord(i).empty(), "memory past N+20");
-    }
-    for (int i = 0; i < Slots::CallCount; ++i)
-        Require(Fits(doc.GetCallRecord(i), Slots::RecordWidth), "CALL slot");
-    for (int i = 0; i < Slots::VfoCount; ++i) {
-        Require(Fits(doc.GetVfoRecord(i), Slots::RecordWidth), "VFO slot");
-        Require(Fits(doc.GetProgramVfoRecord(i), Slots::ProgramVfoWidth), "program VFO slot");
-    }
-    for (int i = 0; i < Slots::DtmfCount; ++i)
-        Require(Fits(doc.GetDtmfRecord(i), Slots::DtmfWidth), "DTMF slot");
-    for (int i = 0; i < Slots::RadioMenuCount; ++i)
-        Require(Fits(doc.GetRadioMenuItem(i), Slots::RadioMenuWidth), "radio menu slot");
-    for (int i = 0; i < Slots::AprsCount; ++i)
-        Require(Fits(doc.GetAprsMenuItem(i), Slots::AprsWidths[i]), "APRS slot");
-    for (int i = 0; i < Slots::SstvCount; ++i)
-        Require(Fits(doc.GetSstvMenuItem(i), Slots::SstvWidths[i]), "SSTV slot");
-    for (int i = 0; i < Slots::RemoteCount; ++i)
-        Require(Fits(doc.GetRemoteMenuItem(i), Slots::RemoteWidths[i]), "HALCYRA slot");
+    fuzzcheck::CheckImage(doc, doc.LastChannel);
 }
 
 // Slots the writer keeps come back the same; so do all menu values and the comment.
