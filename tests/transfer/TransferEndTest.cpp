@@ -58,7 +58,8 @@ class TransferEndTest : public TransferTest {
 };
 
 // The message is shown for real and answered only after the late line has arrived: nothing
-// of it is handled, nothing more is sent, and there is one message.
+// of it is handled, nothing more is sent, and there is one message. The late "ID" comes a
+// second after the reply time-out, so the message is up when it arrives.
 TEST_F(TransferEndTest, ALateOrExtraReplyIsNeverHandledBehindTheMessage) {
     struct Case {
         const char* what;
@@ -68,7 +69,7 @@ TEST_F(TransferEndTest, ALateOrExtraReplyIsNeverHandledBehindTheMessage) {
         const char* message;
     };
     const Case cases[] = {
-        {"ID 2.6 s late", false, 2.6, false, "Communication timeout error."},
+        {"ID 3 s late", false, 3.0, false, "Communication timeout error."},
         {"wrong ID twice", true, 0.4, true, "The radio is invalid.\nPlease check and try again."},
     };
     ForBoth([&](const Direction& d) {
