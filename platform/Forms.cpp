@@ -366,8 +366,11 @@ int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, 
         buttons = QMessageBox::Ok | QMessageBox::Cancel;
         break;
     }
-    QMessageBox box(icon, ToQt(caption, ANSI_CHARSET), ToQt(text, ANSI_CHARSET), buttons,
-                    QApplication::activeWindow());
+    // A window just hidden (a splash that closed itself) can still count as the active one
+    // until the window system says otherwise; a box it owned would vanish with it unanswered.
+    QWidget* owner = QApplication::activeWindow();
+    if (owner && !owner->isVisible()) owner = nullptr;
+    QMessageBox box(icon, ToQt(caption, ANSI_CHARSET), ToQt(text, ANSI_CHARSET), buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Yes:
