@@ -2,8 +2,10 @@
 // command's answers to a missing printer and a cancelled dialog.
 #include "MainFormFixture.h"
 #include "editor/PrintReport.h"
+#include "platform/Charset.h"
 #include "platform/Printers.h"
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -236,6 +238,20 @@ TEST_F(PrintCommandTest, PrintsTheCaptionAndKeepsTheDocumentUnchanged) {
     f->Print1Click(f->Print1);
     ASSERT_FALSE(printed.empty());
     EXPECT_EQ(printed[0].Page, 1);
+}
+
+// The printer's font takes the document's character set, as the screen fonts do: region '0'
+// names print as half-width katakana.
+TEST_F(PrintCommandTest, PrinterFontCarriesTheDocumentsCharacterSet) {
+    for (const auto& [type, charset] :
+         {std::pair{"1,0,0E,,,,", SHIFTJIS_CHARSET}, std::pair{"1,2,00,1,1,,", ANSI_CHARSET},
+          std::pair{"1,0,0E,,,,", SHIFTJIS_CHARSET}}) {
+        TMainForm* f = MakeWithType(type);
+        TestSeam().PrintDialogAnswers = {true};
+        f->Print1Click(f->Print1);
+        EXPECT_EQ(Printer()->CanvasFont().Charset, charset) << type;
+        EXPECT_EQ(Printer()->CanvasFont().Charset, f->StringGrid1->Font().Charset()) << type;
+    }
 }
 
 TEST_F(PrintCommandTest, TxIntervalIsTheOneTheAprsPageShows) {
