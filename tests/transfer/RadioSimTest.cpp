@@ -128,11 +128,38 @@ TEST(RadioModel, SampleStatesFitTheirRegion) {
                 EXPECT_LT(std::stoi(label), s.ChannelCount());
             }
         }
-        for (const MenuHead& h : MenuHeads())
-            EXPECT_EQ(s.Menu.count(h.Head), 1u) << h.Head;
+        for (bool earlier : {false, true})
+            for (const MenuHead& h : MenuHeads(earlier))
+                EXPECT_EQ(s.Menu.count(h.MenuKey()), 1u) << h.Head;
     }
     EXPECT_EQ(SampleState('1', true).Identity, "VQ-R2");
     EXPECT_NE(SampleState('1', false, 1).Memory, SampleState('1', false, 2).Memory);
+}
+
+TEST(RadioModel, EarlierModelKnowsItsOwnCommandSet) {
+    RadioModel older(SampleState('1', true));
+    RadioModel later(SampleState('1'));
+    struct Case {
+        const char* line;
+        std::string earlier, later;
+    };
+    for (const Case& c : {
+             Case{"ID", "ID VQ-R2", "ID VQ-R2M"},
+             Case{"BCN", "N", "BCN 0"},
+             Case{"BCN 0", "BCN 0", "BCN 0"},
+             Case{"BCN 1", "N", "BCN 1"},
+             Case{"STAT", "STAT QRV", "N"},
+             Case{"STAT 1", "STAT 1", "STAT 1,QRV"}, // the earlier one takes "1" as the text
+             Case{"MP", "MP 35000000139000000", "N"},
+             Case{"MP 1,X", "MP 1,X", "MP 1,X"},
+             Case{"POSC", "POSC 3", "POSC 03"},
+             Case{"TXI", "TXI 4", "TXI 5"},
+         }) {
+        EXPECT_EQ(older.Answer(c.line), c.earlier) << c.line;
+        EXPECT_EQ(later.Answer(c.line), c.later) << c.line;
+    }
+    EXPECT_EQ(older.State().Menu.at("STAT"), "1");
+    EXPECT_EQ(later.State().Menu.at("MP"), "X");
 }
 
 TEST(RadioSim, AnswersEachLineOverThePtyAndKeepsATranscript) {

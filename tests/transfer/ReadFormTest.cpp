@@ -115,12 +115,13 @@ TEST_F(TransferTest, ReadHandshakeRetriesTheBeaconOffOnceAfterASecond) {
 }
 
 TEST_F(TransferTest, ReadRefusesAnotherModel) {
-    RadioState state = SampleState('1', true); // answers "ID VQ-R2"
+    // The earlier model knows no beacon query ("N") and answers "ID VQ-R2".
+    RadioState state = SampleState('1', true);
     UseDocumentType(SampleType('1'));
     MainForm->SetMemoryRecord(3, "003,00145000000,0,0,0,0,0,,09,,09,000600000,0,0,,,,OLD");
     StartRadio(state);
     Read();
-    EXPECT_EQ(radio_->Transcript(), (Lines{"AI 0", "BCN", "ID"}));
+    EXPECT_EQ(radio_->Transcript(), (Lines{"AI 0", "BCN", "BCN 0", "ID"}));
     ASSERT_EQ(TestSeam().MessageBoxes.size(), 1u);
     EXPECT_EQ(TestSeam().MessageBoxes[0].Text,
               "The radio is invalid.\nPlease check and try again.");

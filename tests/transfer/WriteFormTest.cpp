@@ -229,7 +229,7 @@ TEST_F(WriteTest, RefusesAnotherRadioTypeOrModelBeforeSendingAnything) {
     TestSeam().Active = true;
     StartRadio(SampleState('1', true));
     Write();
-    EXPECT_EQ(radio_->Transcript(), (Lines{"AI 0", "BCN", "ID"}));
+    EXPECT_EQ(radio_->Transcript(), (Lines{"AI 0", "BCN", "BCN 0", "ID"}));
     EXPECT_EQ(Messages().back(), "The radio is invalid.\nPlease check and try again.");
 }
 

@@ -62,6 +62,8 @@ std::string RadioModel::Answer(const std::string& line) {
     if (line == "FL") return "FL " + state_.BandLimits;
     if (line == "AI") return "AI 0";
     if (line == "AI 0" || line == "AI 1") return line;
+    if (state_.Earlier && StartsWith(line, "BCN")) // it knows only the beacon-off command
+        return line == "BCN 0" ? line : kUnknown;
     if (line == "BCN") return "BCN " + state_.Beacon;
     if (StartsWith(line, "BCN ")) {
         state_.Beacon = line.substr(4);
@@ -231,15 +233,15 @@ std::string RadioModel::Dtmf(const std::string& line, bool name) {
 }
 
 std::string RadioModel::MenuItem(const std::string& line) {
-    for (const MenuHead& h : MenuHeads()) {
+    for (const MenuHead& h : MenuHeads(state_.Earlier)) {
         const std::string head = h.Head;
         if (line == head) {
-            std::string value = state_.Menu[head];
+            std::string value = state_.Menu[h.MenuKey()];
             if (head == "MYC" && value.size() < 9) value.resize(9, ' '); // fixed-width field
             return head + h.Separator + value;
         }
         if (StartsWith(line, head + h.Separator)) {
-            state_.Menu[head] = line.substr(head.size() + 1);
+            state_.Menu[h.MenuKey()] = line.substr(head.size() + 1);
             return line;
         }
     }

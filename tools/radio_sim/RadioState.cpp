@@ -48,19 +48,26 @@ char BandDigit(int slot) {
     return "123567"[slot];
 }
 
-const std::vector<MenuHead>& MenuHeads() {
-    static const std::vector<MenuHead> heads{
+const std::vector<MenuHead>& MenuHeads(bool earlier) {
+    static const std::vector<MenuHead> common{
         {"BC", ' '},   {"DL", ' '},   {"DUP", ' '},  {"BEL 0", ','}, {"BEL 1", ','}, {"LK", ' '},
         {"LMP", ' '},  {"NSFT", ' '}, {"TSP", ' '},  {"TXH", ' '},   {"PT", ' '},    {"DTB", ' '},
         {"DS", ' '},   {"TNC", ' '},  {"MES", ' '},  {"CNT", ' '},   {"LAN", ' '},   {"SV", ' '},
         {"APO", ' '},  {"SCR", ' '},  {"BEP", ' '},  {"ELK", ' '},   {"TXS", ' '},   {"ARO", ' '},
-        {"AIP", ' '},  {"TH", ' '},   {"TXN", ' '},  {"MYC", ' '},   {"NMSG", ' '},  {"STAT", ' '},
-        {"POSC", ' '}, {"GU", ' '},   {"MP", ' '},   {"ICO", ' '},   {"GM", ' '},    {"GC", ' '},
-        {"DTX", ' '},  {"ARL", ' '},  {"TXI", ' '},  {"UPR", ' '},   {"UNIT", ' '},  {"PP", ' '},
-        {"SMY", ' '},  {"MAC", ' '},  {"SMSG", ' '}, {"SMC", ' '},   {"RSV", ' '},   {"RSC", ' '},
-        {"SCC", ' '},  {"SCT", ' '},  {"SKTN", ' '},
+        {"AIP", ' '},  {"TH", ' '},   {"TXN", ' '},  {"MYC", ' '},   {"NMSG", ' '},  {"POSC", ' '},
+        {"GU", ' '},   {"ICO", ' '},  {"GM", ' '},   {"GC", ' '},    {"DTX", ' '},   {"ARL", ' '},
+        {"TXI", ' '},  {"UPR", ' '},  {"UNIT", ' '}, {"PP", ' '},    {"SMY", ' '},   {"MAC", ' '},
+        {"SMSG", ' '}, {"SMC", ' '},  {"RSV", ' '},  {"RSC", ' '},   {"SCC", ' '},   {"SCT", ' '},
+        {"SKTN", ' '},
     };
-    return heads;
+    auto with = [](std::vector<MenuHead> heads, std::initializer_list<MenuHead> more) {
+        heads.insert(heads.end(), more);
+        return heads;
+    };
+    static const std::vector<MenuHead> later =
+        with(common, {{"STAT 1", ',', "STAT"}, {"MP 1", ',', "MP"}});
+    static const std::vector<MenuHead> older = with(common, {{"STAT", ' '}, {"MP", ' '}});
+    return earlier ? older : later;
 }
 
 namespace {
@@ -123,6 +130,7 @@ RadioState SampleState(char region, bool earlier, unsigned seed) {
     Lcg g{seed * 7919u + static_cast<unsigned>(region)};
     RegionInfo info = InfoFor(region);
     s.Identity = earlier ? "VQ-R2" : "VQ-R2M";
+    s.Earlier = earlier;
     s.RadioType = info.Type;
     s.BandLimits = info.Limits;
     const std::string uhf = std::string("00") + info.Uhf;
@@ -242,6 +250,11 @@ RadioState SampleState(char region, bool earlier, unsigned seed) {
         {"SMC", "3"},        {"RSV", "599"},     {"RSC", "2"},
         {"SCC", "CMDR"},     {"SCT", "TRANS"},   {"SKTN", "12"},
     };
+    if (earlier) { // the earlier model keeps these values as the menus show them
+        s.Menu["POSC"] = "3";
+        s.Menu["TXI"] = "4";
+        s.Menu["UPR"] = "APZ901";
+    }
     return s;
 }
 

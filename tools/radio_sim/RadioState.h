@@ -30,6 +30,9 @@ struct RadioState {
     std::array<std::string, 10> DtmfName{};
     std::map<std::string, std::string> Menu; // command head -> value as on the line
     std::string Beacon = "0";
+    // The earlier model (VQ-R2): no beacon query, and the status text and position without
+    // their index ("STAT", "MP" in place of "STAT 1,", "MP 1,").
+    bool Earlier = false;
 
     char Region() const;
     int ChannelCount() const; // 150 for region '0', else 200
@@ -42,16 +45,20 @@ std::string ScanEdgeLabel(int k);
 // Band digit of VFO slot 0..5.
 char BandDigit(int slot);
 
-// Menu command heads the radio knows, with the separator between head and value.
+// Menu command heads the radio knows, with the separator between head and value and the key
+// of the value in RadioState::Menu (the head itself when none is given).
 struct MenuHead {
     const char* Head;
     char Separator;
+    const char* Key = nullptr;
+    const char* MenuKey() const { return Key ? Key : Head; }
 };
-const std::vector<MenuHead>& MenuHeads();
+const std::vector<MenuHead>& MenuHeads(bool earlier = false);
 
 // A full radio of the region ('0'..'3'): a mix of used and empty channels, splits, names
 // (one with a comma), scan edges, DTMF codes with '*' and '#', and a value for every menu
-// item. `earlier` gives the earlier model's identity. Different seeds give other contents.
+// item. `earlier` gives the earlier model (VQ-R2) with its command set and menu values as it
+// keeps them. Different seeds give other contents.
 RadioState SampleState(char region, bool earlier = false, unsigned seed = 1);
 
 } // namespace radiosim

@@ -2,6 +2,7 @@
 // Prints the path of the port to open, then serves until interrupted.
 //   radio_sim [--region 0|1|2|3] [--earlier] [--paced] [--transcript] [--late N:S]
 // --late N:S answers command line N (0-based) only S seconds after it arrived.
+// --earlier serves the earlier model VQ-R2 (for Wyx_r2) in place of the VQ-R2M.
 #include "tools/radio_sim/RadioSim.h"
 
 #include <csignal>
