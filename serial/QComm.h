@@ -103,6 +103,8 @@ class TQComm : public TComponent {
     void SetCommState(const SerialLineSettings& s);
     // Reads the open port's settings, lets change alter them and writes them back.
     void ChangeLine(const std::function<void(SerialLineSettings&)>& change);
+    // For a writer of a derived component that applies its own flow-control rules.
+    void StoreFlowControl(TFlowControl v) { flowControl_ = v; }
     const char XonChar = 17;
     const char XoffChar = 19;
 

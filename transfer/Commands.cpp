@@ -105,6 +105,7 @@ WriteCommand BuildWriteCommand(const WriteStepTable& table, int step, const Tran
                                const TMemoryDocument& doc) {
     if (const WriteItem* item = table.Item(step))
         return Sent(step, item->Prefix + Apply(item->Rule, MenuValue(doc, *item)));
+    if (const WriteHandshakeStep* h = table.HandshakeStep(step)) return Sent(step, h->Command);
     const int ci = at.ChannelIndex, si = at.SubIndex;
     const AnsiString nnn = ThreeDigits(ci);
     const AnsiString label = ScanEdgeLabel(ci, at.LastChannel);
@@ -124,7 +125,9 @@ WriteCommand BuildWriteCommand(const WriteStepTable& table, int step, const Tran
     case wsMemoryName:
         return Sent(step, "MNA 0," + nnn + "," + mem(17));
     case wsScanEdge:
-        if (mem(1).empty()) return Nothing(step);
+        if (mem(1).empty())
+            return table.ClearEmptyScanEdges ? Sent(wsMemoryClear, "MW 0,0," + label)
+                                             : Nothing(step);
         return Sent(step, "MW 0,0," + label + ChannelFields(doc, selMemory, ci) + "," +
                               ModeOrZero(doc, selMemory, ci) + "," + mem(12));
     case wsScanEdgeName:
@@ -167,21 +170,6 @@ WriteCommand BuildWriteCommand(const WriteStepTable& table, int step, const Tran
     case wsScanEdgeClear:
         return Sent(step,
                     AnsiString("MW 0,0,") + (si % 2 == 0 ? 'L' : 'U') + std::to_string(si / 2));
-    case wsRadioType:
-        return Sent(step, "TYD");
-    case wsAutoInfoOff:
-        return Sent(step, "AI 0");
-    case wsRadioId:
-        return Sent(step, "ID");
-    case wsBeaconQuery:
-        return Sent(step, "BCN");
-    case wsDualOn:
-        return Sent(step, "DL 1");
-    case wsTncOff:
-        return Sent(step, "TNC 0");
-    case wsBeaconOff:
-    case wsBeaconOffAgain:
-        return Sent(step, "BCN 0");
     case wsRsvBlank:
         return Sent(step, "RSV ");
     default:

@@ -32,7 +32,8 @@ AnsiString ApplyRule(ReadRule rule, const AnsiString& v) {
 } // namespace
 
 TReadForm::TReadForm(TComponent* Owner, const ReadStepTable& steps)
-    : TTransferForm(Owner, "Read", "Reading data from the Radio.", steps.Title), steps_(steps) {
+    : TTransferForm(Owner, "Read", "Reading data from the Radio.", steps.Title, steps.NewComm),
+      steps_(steps) {
     ProgressBar1->SetMax(193);
     LayoutForRegion(DocumentRegion());
 }
@@ -87,7 +88,7 @@ void TReadForm::HandleHandshake(const ReadHandshakeStep& step, const AnsiString&
         // the read does not fill (bands, CALL of region '3', menu slots) are those of this
         // radio's type, not of the document's earlier one.
         MainForm->ClearDocument();
-        LayoutForRegion(reply.size() > 2 ? reply[2] : '\0');
+        if (steps_.LayoutFromRadioType) LayoutForRegion(reply.size() > 2 ? reply[2] : '\0');
         break;
     case ReadAction::BandLimits:
         MainForm->SetBandLimits(reply);

@@ -3,10 +3,10 @@
 #include "editor/MainForm.h"
 
 TTransferForm::TTransferForm(TComponent* owner, const AnsiString& caption, const AnsiString& label,
-                             const AnsiString& title)
+                             const AnsiString& title, TQComm* (*newComm)(TComponent*))
     : TForm(owner), Label1(new TLabel(this)), ProgressBar1(new TProgressBar(this)),
       Button1(new TButton(this)), Timer1(new TTimer(this)), Timer2(new TTimer(this)),
-      Timer3(new TTimer(this)), QComm1(new TQComm(this)), title_(title) {
+      Timer3(new TTimer(this)), QComm1(newComm ? newComm(this) : new TQComm(this)), title_(title) {
     SetCaption(caption);
     SetBorderStyle(bsSingle);
     SetCloseBox(false);

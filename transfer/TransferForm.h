@@ -35,7 +35,7 @@ class TTransferForm : public TForm {
 
   protected:
     TTransferForm(TComponent* owner, const AnsiString& caption, const AnsiString& label,
-                  const AnsiString& title);
+                  const AnsiString& title, TQComm* (*newComm)(TComponent*) = nullptr);
 
     // Sends the first command once the port is open.
     virtual void StartTransfer() = 0;

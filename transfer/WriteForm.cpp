@@ -6,11 +6,17 @@
 TWriteForm* WriteForm = nullptr;
 
 TWriteForm::TWriteForm(TComponent* Owner, const WriteStepTable& steps)
-    : TTransferForm(Owner, "Write", "Writing data to the Radio.", steps.Title), steps_(steps) {
+    : TTransferForm(Owner, "Write", "Writing data to the Radio.", steps.Title, steps.NewComm),
+      steps_(steps) {
     ProgressBar1->SetMax(100);
+    if (!steps_.LayoutAtShow) LayoutForDocument();
 }
 
 void TWriteForm::BeforeStart() {
+    if (steps_.LayoutAtShow) LayoutForDocument();
+}
+
+void TWriteForm::LayoutForDocument() {
     const char region = DocumentRegion();
     LastChannel = region == '0' ? 149 : 199;
     const int vfoRows = MainForm && MainForm->StringGrid2 ? MainForm->StringGrid2->RowCount() : 0;
@@ -32,7 +38,8 @@ bool TWriteForm::SendWriteStep(int step) {
 
 AnsiString TWriteForm::CollectReply() {
     AnsiString reply;
-    if (StepNumber == 21 || StepNumber == 23 || StepNumber == 58 || StepNumber == 96)
+    const WriteHandshakeStep* h = steps_.HandshakeStep(StepNumber);
+    if (h && h->Action != WriteAction::Next && h->Action != WriteAction::TncOff)
         reply = ReadReplyBytes(0, 19);
     QComm1->ClearInBuff();
     return reply;
@@ -42,7 +49,7 @@ void TWriteForm::BandLimitLoop() {
     for (; SubIndex <= 5; ++SubIndex)
         if (SendWriteStep(28)) return;
     SubIndex = 0;
-    SendWriteStep(98);
+    SendWriteStep(steps_.AfterBandLimits);
 }
 
 void TWriteForm::NextChannel() {
@@ -60,11 +67,21 @@ void TWriteForm::ScanEdgeRows(char region) {
         ProgressBar1->SetPosition(ChannelIndex);
     }
     if (region == '3') {
-        SendWriteStep(97);
+        StartVfos(true);
         return;
     }
     SubIndex = 0;
     CallRecord();
+}
+
+void TWriteForm::StartVfos(bool tick) {
+    if (steps_.BeforeVfos != 0) { // its reply counts one and starts the VFO records
+        SendWriteStep(steps_.BeforeVfos);
+        return;
+    }
+    if (tick) Tick();
+    SubIndex = 0;
+    VfoLoop(false);
 }
 
 void TWriteForm::FinishScanEdgeRow(char region) {
@@ -86,7 +103,7 @@ void TWriteForm::CallDone() {
         CallRecord();
         return;
     }
-    SendWriteStep(97);
+    StartVfos(false);
 }
 
 // Each slot passed over counts one; a slot sent counts one when tickOnSend (after the reply
@@ -112,6 +129,61 @@ void TWriteForm::ProgramVfoLoop() {
     SendWriteStep(7);
 }
 
+void TWriteForm::GoOn(int next) {
+    switch (next) {
+    case wnBandLimits:
+        SubIndex = 0;
+        BandLimitLoop();
+        return;
+    case wnChannels:
+        ChannelIndex = 0;
+        SendWriteStep(1);
+        return;
+    default:
+        SendWriteStep(next);
+    }
+}
+
+void TWriteForm::HandleHandshake(const WriteHandshakeStep& step, const AnsiString& reply,
+                                 char region) {
+    switch (step.Action) {
+    case WriteAction::Next:
+        break;
+    case WriteAction::BeaconQuery:
+        if (reply != "BCN 0") {
+            RetryDone = false;
+            SendWriteStep(96);
+            return;
+        }
+        break;
+    case WriteAction::BeaconOff:
+        if (reply != "BCN 0" && !RetryDone) {
+            Timer2->SetEnabled(true);
+            return;
+        }
+        break;
+    case WriteAction::Identity:
+        if (reply != steps_.Identity) {
+            InvalidRadio();
+            return;
+        }
+        break;
+    case WriteAction::RadioType:
+        if (reply.size() < 7 || reply[6] != region) {
+            InvalidRadio();
+            return;
+        }
+        break;
+    case WriteAction::TncOff:
+        if (region == '0') {
+            SendWriteStep(95);
+            return;
+        }
+        break;
+    }
+    GoOn(step.Next);
+}
+
 void TWriteForm::HandleReply(const AnsiString& reply, char region) {
     if (const WriteItem* item = steps_.Item(StepNumber)) {
         Tick();
@@ -124,49 +196,11 @@ void TWriteForm::HandleReply(const AnsiString& reply, char region) {
         SendWriteStep(25);
         return;
     }
+    if (const WriteHandshakeStep* h = steps_.HandshakeStep(StepNumber)) {
+        HandleHandshake(*h, reply, region);
+        return;
+    }
     switch (StepNumber) {
-    case 22:
-        SendWriteStep(58);
-        return;
-    case 58:
-        if (reply == "BCN 0") {
-            SendWriteStep(23);
-            return;
-        }
-        RetryDone = false;
-        SendWriteStep(96);
-        return;
-    case 96:
-        if (reply == "BCN 0" || RetryDone)
-            SendWriteStep(23);
-        else
-            Timer2->SetEnabled(true);
-        return;
-    case 23:
-        if (reply == steps_.Identity)
-            SendWriteStep(21);
-        else
-            InvalidRadio();
-        return;
-    case 21:
-        if (reply.size() >= 7 && reply[6] == region)
-            SendWriteStep(59);
-        else
-            InvalidRadio();
-        return;
-    case 59:
-        SendWriteStep(99);
-        return;
-    case 99:
-        if (region == '0') {
-            SendWriteStep(95);
-            return;
-        }
-        [[fallthrough]];
-    case 95:
-        SubIndex = 0;
-        BandLimitLoop();
-        return;
     case 28:
         ++SubIndex;
         BandLimitLoop();
@@ -176,8 +210,7 @@ void TWriteForm::HandleReply(const AnsiString& reply, char region) {
             SendWriteStep(98);
             return;
         }
-        ChannelIndex = 0;
-        SendWriteStep(1);
+        GoOn(wnChannels);
         return;
     case 1:
         if (!SendWriteStep(2)) SendWriteStep(3);

@@ -13,17 +13,23 @@ class TWriteForm : public TTransferForm {
 
   protected:
     void BeforeStart() override;
-    void StartTransfer() override { SendWriteStep(22); }
+    void StartTransfer() override { SendWriteStep(steps_.FirstStep); }
     void SendStep(int step) override { SendWriteStep(step); }
     AnsiString CollectReply() override;
     void HandleReply(const AnsiString& reply, char region) override;
 
+    // LastChannel and the progress maximum from the document's region digit.
+    void LayoutForDocument();
+    void HandleHandshake(const WriteHandshakeStep& step, const AnsiString& reply, char region);
+    void GoOn(int next);
     void BandLimitLoop();
     void NextChannel();
     void ScanEdgeRows(char region);
     void FinishScanEdgeRow(char region);
     void CallRecord();
     void CallDone();
+    // The VFO records follow the scan-edge rows (region '3') or the CALL records.
+    void StartVfos(bool tick);
     void VfoLoop(bool tickOnSend);
     void ProgramVfoLoop();
 
