@@ -31,9 +31,9 @@ void TransferTest::SetUpTestSuite() {
     reg.OpenKey(MainFormText::SettingsKey, true);
     reg.WriteString("Type", SampleType('1'));
     reg.CloseKey();
-    Application->CreateForm(MainForm, LaterProgram());
-    Application->CreateForm(ReadForm);
-    Application->CreateForm(WriteForm);
+    Application->CreateForm(MainForm, TransferProgram());
+    Application->CreateForm(ReadForm, *TransferProgram().ReadSteps);
+    Application->CreateForm(WriteForm, *TransferProgram().WriteSteps);
 }
 
 void TransferTest::SetUp() {
@@ -193,18 +193,28 @@ void ExpectDocumentEqualsRadio(const RadioState& s) {
         if (!radio[item]) continue;
         EXPECT_EQ(MainForm->GetRadioMenuItem(item), s.Menu.at(radio[item])) << radio[item];
     }
-    // The sample values pass their read rules unchanged, but for these.
+    // The sample values pass their read rules unchanged, but for these; the earlier program
+    // stores every reply as it comes and reads the position (and the status text where the
+    // region has no VELTANO message).
     EXPECT_EQ(MainForm->GetAprsMenuItem(0), s.Menu.at("MYC"));
     EXPECT_EQ(MainForm->GetAprsMenuItem(3), s.Menu.at("GU"));
     EXPECT_EQ(MainForm->GetAprsMenuItem(5), s.Menu.at("ICO"));
-    EXPECT_EQ(MainForm->GetAprsMenuItem(10), AnsiString(1, s.Menu.at("TXI")[0] - 1));
+    EXPECT_EQ(MainForm->GetAprsMenuItem(10),
+              s.Earlier ? s.Menu.at("TXI") : AnsiString(1, s.Menu.at("TXI")[0] - 1));
     EXPECT_EQ(MainForm->GetAprsMenuItem(13), s.Menu.at("PP"));
+    if (s.Earlier) {
+        EXPECT_EQ(MainForm->GetAprsMenuItem(4), s.Menu.at("MP"));
+    }
     if (region == '0') {
         EXPECT_EQ(MainForm->GetAprsMenuItem(1), s.Menu.at("NMSG"));
         EXPECT_EQ(MainForm->GetAprsMenuItem(6), s.Menu.at("GM"));
         EXPECT_EQ(MainForm->GetAprsMenuItem(7), s.Menu.at("GC"));
     } else {
-        EXPECT_EQ(MainForm->GetAprsMenuItem(2), s.Menu.at("POSC").substr(1));
+        if (s.Earlier) {
+            EXPECT_EQ(MainForm->GetAprsMenuItem(1), s.Menu.at("STAT"));
+        }
+        EXPECT_EQ(MainForm->GetAprsMenuItem(2),
+                  s.Earlier ? s.Menu.at("POSC") : s.Menu.at("POSC").substr(1));
         EXPECT_EQ(MainForm->GetAprsMenuItem(8), s.Menu.at("DTX"));
         EXPECT_EQ(MainForm->GetAprsMenuItem(9), s.Menu.at("ARL"));
         EXPECT_EQ(MainForm->GetAprsMenuItem(11), s.Menu.at("UPR"));

@@ -12,6 +12,10 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// The program whose main window and transfer forms the tests drive; each test program that
+// uses this fixture names its own.
+const TProgramVariant& TransferProgram();
+
 class TransferTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite();

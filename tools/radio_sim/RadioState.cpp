@@ -253,6 +253,7 @@ RadioState SampleState(char region, bool earlier, unsigned seed) {
     if (earlier) { // the earlier model keeps these values as the menus show them
         s.Menu["POSC"] = "3";
         s.Menu["TXI"] = "4";
+        s.Menu["GU"] = "2";
         s.Menu["UPR"] = "APZ901";
     }
     return s;

@@ -1,0 +1,6 @@
+#include "earlier/EarlierProgram.h"
+#include "tests/transfer/TransferFixture.h"
+
+const TProgramVariant& TransferProgram() {
+    return EarlierProgram();
+}

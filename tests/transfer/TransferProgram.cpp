@@ -1,0 +1,5 @@
+#include "tests/transfer/TransferFixture.h"
+
+const TProgramVariant& TransferProgram() {
+    return LaterProgram();
+}
