@@ -13,8 +13,8 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-void Add(Lines& v, std::initializer_list<std::string> more) {
-    v.insert(v.end(), more);
+void Add(Lines& v, const Lines& more) {
+    v.insert(v.end(), more.begin(), more.end());
 }
 
 AnsiString F(int selector, int index, int k) {
@@ -59,61 +59,15 @@ Lines ExpectedReadOrder(const RadioState& s, int n) {
 // The command lines of a full write of the current document, every value as stored.
 Lines ExpectedWriteOrder() {
     const char region = MainForm->RegionDigit();
-    const int n = region == '0' ? 149 : 199;
     Lines v{"BCN 0", "AI 0", "ID", "TYD"};
     for (int i = 0; i < 6; ++i)
         if (!F(selBandLimit, i, 0).empty())
             v.push_back(std::string("PV ") + "123567"[i] + "," + F(selBandLimit, i, 0) + "," +
                         F(selBandLimit, i, 1));
     v.push_back("DL 1");
-    auto fields = [](int selector, int index) {
-        AnsiString t;
-        for (int k = 1; k <= 11; ++k)
-            t += "," + F(selector, index, k);
-        AnsiString mode = F(selector, index, 13);
-        return t + "," + (mode.empty() ? AnsiString("0") : mode);
-    };
-    auto channel = [&](int slot, const std::string& label, bool scanEdge) {
-        if (F(selMemory, slot, 1).empty()) {
-            v.push_back("MW 0,0," + label);
-            return;
-        }
-        v.push_back("MW 0,0," + label + fields(selMemory, slot) + "," + F(selMemory, slot, 12));
-        if (!F(selMemory, slot, 14).empty())
-            v.push_back("MW 0,1," + label + "," + F(selMemory, slot, 14) + "," +
-                        F(selMemory, slot, 15));
-        if (!scanEdge || !F(selMemory, slot, 17).empty())
-            v.push_back("MNA 0," + label + "," + F(selMemory, slot, 17));
-    };
-    for (int i = 0; i <= n; ++i)
-        channel(i, ChannelLabel(i), false);
-    for (int k = 0; k < 20; ++k)
-        channel(n + 1 + k, ScanEdgeLabel(k), true);
-    for (int s = 0; s < 2 && region != '3'; ++s) {
-        if (F(selCall, s, 1).empty()) continue;
-        v.push_back("CW " + F(selCall, s, 0) + ",0" + fields(selCall, s));
-        if (!F(selCall, s, 14).empty())
-            v.push_back("CW " + F(selCall, s, 0) + ",1," + F(selCall, s, 14) + "," +
-                        F(selCall, s, 15));
-    }
-    for (int s = 0; s < 6; ++s) {
-        if (F(selVfo, s, 1).empty()) continue;
-        v.push_back("VW " + F(selVfo, s, 0) + fields(selVfo, s));
-        if (s == 1 || s == 4) v.push_back((s == 1 ? "PC 0," : "PC 1,") + F(selVfo, s, 16));
-    }
-    for (int s = 0; s < 6; ++s)
-        if (!F(selProgramVfo, s, 1).empty())
-            v.push_back("PV " + F(selProgramVfo, s, 0) + "," + F(selProgramVfo, s, 1) + "," +
-                        F(selProgramVfo, s, 2));
-    for (int i = 0; i < 10; ++i) {
-        const AnsiString nn = "0" + std::to_string(i);
-        AnsiString code = F(selDtmf, i, 1);
-        std::replace(code.begin(), code.end(), '*', 'E');
-        std::replace(code.begin(), code.end(), '#', 'F');
-        v.push_back(code.empty() ? "DM " + nn + "," : "DM " + F(selDtmf, i, 0) + "," + code);
-        v.push_back(F(selDtmf, i, 2).empty() ? "DMN " + nn + ","
-                                             : "DMN " + F(selDtmf, i, 0) + "," + F(selDtmf, i, 2));
-    }
+    Add(v, ChannelWriteLines(true));
+    Add(v, CallWriteLines());
+    Add(v, VfoToDtmfWriteLines());
     const std::pair<const char*, int> radio[] = {
         {"BC ", 0},   {"TNC ", 14}, {"DUP ", 2},  {"BEL 0,", 3}, {"BEL 1,", 4}, {"DL ", 1},
         {"LK ", 6},   {"LMP ", 7},  {"NSFT ", 8}, {"TSP ", 9},   {"TXH ", 10},  {"PT ", 11},

@@ -5,6 +5,7 @@
 #include "platform/Registry.h"
 #include "platform/TestSeam.h"
 
+#include <algorithm>
 #include <chrono>
 #include <set>
 #include <thread>
@@ -258,4 +259,77 @@ void ExpectSameSlots(const std::vector<AnsiString>& got, const std::vector<AnsiS
     ASSERT_EQ(got.size(), want.size());
     for (size_t i = 0; i < got.size(); ++i)
         EXPECT_EQ(got[i], want[i]) << "slot " << i;
+}
+
+namespace {
+
+// ",f1,...,f11," + mode ("0" when empty) of a channel record.
+AnsiString ChannelFields(int selector, int index) {
+    AnsiString t;
+    for (int k = 1; k <= 11; ++k)
+        t += "," + Field(selector, index, k);
+    const AnsiString mode = Field(selector, index, 13);
+    return t + "," + (mode.empty() ? AnsiString("0") : mode);
+}
+
+} // namespace
+
+std::vector<std::string> ChannelWriteLines(bool clearEmptyRows) {
+    const int n = MainForm->RegionDigit() == '0' ? 149 : 199;
+    std::vector<std::string> v;
+    auto channel = [&](int slot, const std::string& label, bool scanEdge) {
+        if (Field(selMemory, slot, 1).empty()) {
+            if (!scanEdge || clearEmptyRows) v.push_back("MW 0,0," + label);
+            return;
+        }
+        v.push_back("MW 0,0," + label + ChannelFields(selMemory, slot) + "," +
+                    Field(selMemory, slot, 12));
+        if (!Field(selMemory, slot, 14).empty())
+            v.push_back("MW 0,1," + label + "," + Field(selMemory, slot, 14) + "," +
+                        Field(selMemory, slot, 15));
+        if (!scanEdge || !Field(selMemory, slot, 17).empty())
+            v.push_back("MNA 0," + label + "," + Field(selMemory, slot, 17));
+    };
+    for (int i = 0; i <= n; ++i)
+        channel(i, ChannelLabel(i), false);
+    for (int k = 0; k < 20; ++k)
+        channel(n + 1 + k, ScanEdgeLabel(k), true);
+    return v;
+}
+
+std::vector<std::string> CallWriteLines() {
+    std::vector<std::string> v;
+    for (int s = 0; s < 2 && MainForm->RegionDigit() != '3'; ++s) {
+        if (Field(selCall, s, 1).empty()) continue;
+        v.push_back("CW " + Field(selCall, s, 0) + ",0" + ChannelFields(selCall, s));
+        if (!Field(selCall, s, 14).empty())
+            v.push_back("CW " + Field(selCall, s, 0) + ",1," + Field(selCall, s, 14) + "," +
+                        Field(selCall, s, 15));
+    }
+    return v;
+}
+
+std::vector<std::string> VfoToDtmfWriteLines() {
+    std::vector<std::string> v;
+    for (int s = 0; s < 6; ++s) {
+        if (Field(selVfo, s, 1).empty()) continue;
+        v.push_back("VW " + Field(selVfo, s, 0) + ChannelFields(selVfo, s));
+        if (s == 1) v.push_back("PC 0," + Field(selVfo, s, 16));
+        if (s == 4) v.push_back("PC 1," + Field(selVfo, s, 16));
+    }
+    for (int s = 0; s < 6; ++s)
+        if (!Field(selProgramVfo, s, 1).empty())
+            v.push_back("PV " + Field(selProgramVfo, s, 0) + "," + Field(selProgramVfo, s, 1) +
+                        "," + Field(selProgramVfo, s, 2));
+    for (int i = 0; i < 10; ++i) {
+        const AnsiString nn = "0" + std::to_string(i);
+        AnsiString code = Field(selDtmf, i, 1);
+        std::replace(code.begin(), code.end(), '*', 'E');
+        std::replace(code.begin(), code.end(), '#', 'F');
+        v.push_back(code.empty() ? "DM " + nn + "," : "DM " + Field(selDtmf, i, 0) + "," + code);
+        v.push_back(Field(selDtmf, i, 2).empty()
+                        ? "DMN " + nn + ","
+                        : "DMN " + Field(selDtmf, i, 0) + "," + Field(selDtmf, i, 2));
+    }
+    return v;
 }

@@ -48,3 +48,11 @@ void ExpectDocumentEqualsRadio(const radiosim::RadioState& s);
 // Every record and menu slot of the document, for comparing two documents.
 std::vector<AnsiString> DocumentSlots();
 void ExpectSameSlots(const std::vector<AnsiString>& got, const std::vector<AnsiString>& want);
+
+// The write commands of the document's records, written out from the write sequences: the
+// memory channels and scan-edge rows (a row without frequency gets its bare clear when
+// clearEmptyRows, else nothing), the CALL records (none for region '3'), and the VFOs with their
+// output power, the programmable VFOs and the DTMF memories.
+std::vector<std::string> ChannelWriteLines(bool clearEmptyRows);
+std::vector<std::string> CallWriteLines();
+std::vector<std::string> VfoToDtmfWriteLines();

@@ -15,17 +15,8 @@ AnsiString F(int selector, int index, int k) {
     return MainForm->GetRecordField(selector, index, k);
 }
 
-// ",f1,...,f11" of a record.
-AnsiString Fields1To11(int selector, int index) {
-    AnsiString t;
-    for (int k = 1; k <= 11; ++k)
-        t += "," + F(selector, index, k);
-    return t;
-}
-
-AnsiString ModeOrZero(int selector, int index) {
-    AnsiString m = F(selector, index, 13);
-    return m.empty() ? "0" : m;
+void Add(Lines& v, const Lines& more) {
+    v.insert(v.end(), more.begin(), more.end());
 }
 
 AnsiString Item(int k) {
@@ -37,7 +28,6 @@ AnsiString Item(int k) {
 // VFOs, programmable VFOs, DTMF, menus, VFO mode.
 Lines ExpectedWriteOrder() {
     const char region = MainForm->RegionDigit();
-    const int n = region == '0' ? 149 : 199;
     Lines v{"AI 0", "BCN", "ID", "TYD", "DL 1", "BCN 0"};
     if (region == '0') v.push_back("TNC 0");
     const char* bands = "123567";
@@ -47,52 +37,10 @@ Lines ExpectedWriteOrder() {
                         F(selBandLimit, i, 1));
     for (int k = 0; k < 20; ++k)
         v.push_back("MW 0,0," + ScanEdgeLabel(k));
-    auto channel = [&](int slot, const std::string& label, bool scanEdge) {
-        if (F(selMemory, slot, 1).empty()) {
-            if (!scanEdge) v.push_back("MW 0,0," + label);
-            return;
-        }
-        v.push_back("MW 0,0," + label + Fields1To11(selMemory, slot) + "," +
-                    ModeOrZero(selMemory, slot) + "," + F(selMemory, slot, 12));
-        if (!F(selMemory, slot, 14).empty())
-            v.push_back("MW 0,1," + label + "," + F(selMemory, slot, 14) + "," +
-                        F(selMemory, slot, 15));
-        if (!scanEdge || !F(selMemory, slot, 17).empty())
-            v.push_back("MNA 0," + label + "," + F(selMemory, slot, 17));
-    };
-    for (int i = 0; i <= n; ++i)
-        channel(i, ChannelLabel(i), false);
-    for (int k = 0; k < 20; ++k)
-        channel(n + 1 + k, ScanEdgeLabel(k), true);
-    if (region != '3')
-        for (int s = 0; s < 2; ++s) {
-            if (F(selCall, s, 1).empty()) continue;
-            v.push_back("CW " + F(selCall, s, 0) + ",0" + Fields1To11(selCall, s) + "," +
-                        ModeOrZero(selCall, s));
-            if (!F(selCall, s, 14).empty())
-                v.push_back("CW " + F(selCall, s, 0) + ",1," + F(selCall, s, 14) + "," +
-                            F(selCall, s, 15));
-        }
+    Add(v, ChannelWriteLines(false));
+    Add(v, CallWriteLines());
     v.push_back("RSV ");
-    for (int s = 0; s < 6; ++s) {
-        if (F(selVfo, s, 1).empty()) continue;
-        v.push_back("VW " + F(selVfo, s, 0) + Fields1To11(selVfo, s) + "," + ModeOrZero(selVfo, s));
-        if (s == 1) v.push_back("PC 0," + F(selVfo, s, 16));
-        if (s == 4) v.push_back("PC 1," + F(selVfo, s, 16));
-    }
-    for (int s = 0; s < 6; ++s)
-        if (!F(selProgramVfo, s, 1).empty())
-            v.push_back("PV " + F(selProgramVfo, s, 0) + "," + F(selProgramVfo, s, 1) + "," +
-                        F(selProgramVfo, s, 2));
-    for (int i = 0; i < 10; ++i) {
-        const AnsiString nn = "0" + std::to_string(i);
-        AnsiString code = F(selDtmf, i, 1);
-        std::replace(code.begin(), code.end(), '*', 'E');
-        std::replace(code.begin(), code.end(), '#', 'F');
-        v.push_back(code.empty() ? "DM " + nn + "," : "DM " + F(selDtmf, i, 0) + "," + code);
-        v.push_back(F(selDtmf, i, 2).empty() ? "DMN " + nn + ","
-                                             : "DMN " + F(selDtmf, i, 0) + "," + F(selDtmf, i, 2));
-    }
+    Add(v, VfoToDtmfWriteLines());
     const std::pair<const char*, int> radio[] = {
         {"BC ", 0},   {"DUP ", 2},  {"BEL 0,", 3}, {"BEL 1,", 4}, {"LK ", 6},
         {"LMP ", 7},  {"NSFT ", 8}, {"TSP ", 9},   {"TXH ", 10},  {"PT ", 11},
