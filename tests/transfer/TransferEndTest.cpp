@@ -79,7 +79,9 @@ TEST_F(TransferEndTest, ALateOrExtraReplyIsNeverHandledBehindTheMessage) {
             f.LateLine = 2; // "ID"
             f.LateSeconds = c.seconds;
             f.LateRepeat = c.repeat;
-            StartRadio(SampleState('1', c.otherModel), f);
+            RadioState state = SampleState('1');
+            if (c.otherModel) state.Identity = "VQ-R2"; // the later command set, another name
+            StartRadio(state, f);
             uint64_t atBox = 0;
             {
                 widgetinput::RealMessageBoxes boxes(
