@@ -19,7 +19,12 @@ void OnSignal(int) {
 
 int Usage() {
     std::cerr << "usage: radio_sim [--region 0|1|2|3] [--earlier] [--paced] [--transcript]"
-                 " [--late N:S]\n";
+                 " [--late N:S]\n"
+                 "  --region R    the radio type's region digit (default 1)\n"
+                 "  --earlier     the earlier radio VQ-R2 (for Wyx_r2) in place of the VQ-R2M\n"
+                 "  --paced       9600 bit/s on the line\n"
+                 "  --transcript  every command line received, on standard error\n"
+                 "  --late N:S    command line N (0-based) answered only S seconds late\n";
     return 2;
 }
 
@@ -31,6 +36,10 @@ int main(int argc, char** argv) {
     radiosim::Faults faults;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            Usage();
+            return 0;
+        }
         if (a == "--region" && i + 1 < argc && std::strlen(argv[i + 1]) == 1 &&
             argv[i + 1][0] >= '0' && argv[i + 1][0] <= '3')
             region = argv[++i][0];
