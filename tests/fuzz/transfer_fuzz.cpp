@@ -4,9 +4,11 @@
 // (every timer stopped) or waits for exactly one thing: the reply to the one command it just
 // sent, the beacon retry, or the end of a cancel.
 //
-// Input: byte 0 chooses the form (bit 2: write) and the document's region (bits 0-1); the
-// rest is split at CRs into events: a part starting with 0x01 lets the running timer fire, one
-// starting with 0x02 presses Cancel, any other part is one reply line.
+// Input: byte 0 chooses the form (bit 2: write), the program whose step tables it follows
+// (bit 3: the earlier program's) and the document's region (bits 0-1); the rest is split at CRs
+// into events: a part starting with 0x01 lets the running timer fire, one starting with 0x02
+// presses Cancel, any other part is one reply line.
+#include "earlier/EarlierProgram.h"
 #include "editor/MainForm.h"
 #include "platform/Registry.h"
 #include "platform/TestSeam.h"
@@ -27,7 +29,8 @@ namespace {
 // A transfer form whose line is the fuzz input: commands are counted, replies handed in.
 template <class Form> class Harness : public Form {
   public:
-    Harness() : Form(nullptr) {
+    template <class... Steps>
+    explicit Harness(Steps&&... steps) : Form(nullptr, std::forward<Steps>(steps)...) {
         this->OnClose = [this](TObject*, TCloseAction&) { ended = true; };
     }
     int sent = 0;
@@ -126,6 +129,8 @@ struct World {
     TApplication* app = nullptr;
     Harness<TReadForm>* read = nullptr;
     Harness<TWriteForm>* write = nullptr;
+    Harness<TReadForm>* earlierRead = nullptr;
+    Harness<TWriteForm>* earlierWrite = nullptr;
 };
 
 World& Once() {
@@ -146,6 +151,8 @@ World& Once() {
         Application->CreateForm(MainForm, LaterProgram());
         x.read = new Harness<TReadForm>();
         x.write = new Harness<TWriteForm>();
+        x.earlierRead = new Harness<TReadForm>(Earlier::ReadSteps());
+        x.earlierWrite = new Harness<TWriteForm>(Earlier::WriteSteps());
         return x;
     }();
     return s;
@@ -159,14 +166,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TestSeam().Reset();
     const char region = static_cast<char>('0' + (data[0] & 3));
     FreshDocument(region);
+    const bool earlier = data[0] & 8;
     if (data[0] & 4) {
-        Run(*s.write, data, size);
+        Run(earlier ? *s.earlierWrite : *s.write, data, size);
         fuzzcheck::CheckImage(*MainForm, MainForm->LastChannel);
     } else {
-        Run(*s.read, data, size);
+        Harness<TReadForm>& read = earlier ? *s.earlierRead : *s.read;
+        Run(read, data, size);
         // Rows up to the read's own last scan-edge row, or the document's where it stopped
         // before the radio type.
-        fuzzcheck::CheckImage(*MainForm, std::max(s.read->LastChannel, MainForm->LastChannel));
+        fuzzcheck::CheckImage(*MainForm, std::max(read.LastChannel, MainForm->LastChannel));
     }
     Application->ProcessMessages();
     return 0;
