@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -57,6 +58,37 @@ class RadioWidget : public QRadioButton {
   protected:
     void nextCheckState() override {
         if (!control_->Checked()) Guarded([this] { control_->SetChecked(true); });
+    }
+
+    // The arrow keys move to the next or previous radio button of the same parent, wrapping
+    // round, and check it, as a group of radio buttons does in the class library.
+    void keyPressEvent(QKeyEvent* e) override {
+        int step = 0;
+        switch (e->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        }
+        if (step == 0 || (e->modifiers() & ~Qt::KeypadModifier)) {
+            QRadioButton::keyPressEvent(e);
+            return;
+        }
+        e->accept();
+        QList<RadioWidget*> group;
+        for (QObject* o : parentWidget()->children())
+            if (auto* r = dynamic_cast<RadioWidget*>(o); r && r->isVisible() && r->isEnabled())
+                group.append(r);
+        const auto n = group.size();
+        const auto at = group.indexOf(this);
+        if (n < 2 || at < 0) return;
+        RadioWidget* next = group[(at + step + n) % n];
+        next->setFocus(Qt::OtherFocusReason);
+        if (!next->control_->Checked()) Guarded([next] { next->control_->SetChecked(true); });
     }
 
   private:

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 struct ControlsTest : ::testing::Test {
@@ -62,6 +63,42 @@ TEST_F(ControlsTest, RadioButtonsAreExclusivePerParentOnly) {
     EXPECT_EQ(clicks, "oaba");
     EXPECT_TRUE(a->Checked());
     EXPECT_TRUE(static_cast<QRadioButton*>(a->Widget())->isChecked());
+}
+
+TEST_F(ControlsTest, ArrowKeysMoveToAndCheckTheNextRadioButtonOfTheParent) {
+    auto* group = new TGroupBox(form.get());
+    std::vector<TRadioButton*> b;
+    std::string clicks;
+    for (char name : std::string("abcd")) {
+        auto* r = new TRadioButton(form.get());
+        r->SetParent(group);
+        r->OnClick = [&clicks, name](TObject*) { clicks += name; };
+        b.push_back(r);
+    }
+    b[2]->SetVisible(false); // a hidden button is passed over
+    b[0]->SetChecked(true);
+    form->ShowForm();
+    form->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form->Widget()));
+    InputWidget(b[0])->setFocus();
+    struct Case {
+        Qt::Key key;
+        int checked;
+    };
+    const Case cases[] = {{Qt::Key_Down, 1},
+                          {Qt::Key_Right, 3},
+                          {Qt::Key_Down, 0},
+                          {Qt::Key_Up, 3},
+                          {Qt::Key_Left, 1}};
+    for (const Case& c : cases) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        PressKey(focused, c.key);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(b[static_cast<size_t>(i)]->Checked(), i == c.checked) << c.key;
+        EXPECT_EQ(QApplication::focusWidget(), InputWidget(b[static_cast<size_t>(c.checked)]));
+    }
+    EXPECT_EQ(clicks, "abdadb");
 }
 
 TEST_F(ControlsTest, RadioGroupClampsIndexAndRunsClickOnChange) {
