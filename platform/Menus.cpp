@@ -12,7 +12,6 @@ struct TMenuItem::Impl {
     std::unique_ptr<QAction> action = std::make_unique<QAction>();
     std::unique_ptr<QMenu> menu;
     QPointer<QWidget> bar;
-    bool everChecked = false;
 };
 
 TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), impl_(std::make_unique<Impl>()) {
@@ -44,7 +43,6 @@ void TMenuItem::SetShortCut(TShortCut s) {
 
 void TMenuItem::SetChecked(bool v) {
     checked_ = v;
-    if (v) impl_->everChecked = true;
     Apply();
 }
 
@@ -106,7 +104,8 @@ void TMenuItem::Apply() {
     int key = QtKey(shortcut_.Key);
     a->setShortcut(key ? QKeySequence(QKeyCombination(mods, static_cast<Qt::Key>(key)))
                        : QKeySequence());
-    a->setCheckable(impl_->everChecked);
+    // An unchecked item shows no check box at all, as in the class library.
+    a->setCheckable(checked_);
     a->setChecked(checked_);
     a->setEnabled(enabled_);
     a->setVisible(visible_);

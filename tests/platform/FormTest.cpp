@@ -140,6 +140,7 @@ TEST_F(FormTest, MenuItemsRunInTheGuardAndFollowTheirState) {
     EXPECT_TRUE(port->Action()->isChecked());
     port->SetChecked(false);
     EXPECT_FALSE(port->Action()->isChecked());
+    EXPECT_FALSE(port->Action()->isCheckable()) << "no empty check box once unchecked";
     open->SetEnabled(false);
     EXPECT_FALSE(open->Action()->isEnabled());
     port->SetVisible(false);
