@@ -60,6 +60,12 @@ WriteCommand Nothing(int step) {
 
 } // namespace
 
+int RecordSlot(const TransferCursor& at, const TMemoryDocument& doc) {
+    const int last = Field(doc, selRadioType, 0, 1) == "0" ? 149 : 199;
+    if (at.ChannelIndex > at.LastChannel) return last + (at.ChannelIndex - at.LastChannel);
+    return at.ChannelIndex <= last ? at.ChannelIndex : -1;
+}
+
 AnsiString ReadCommand(const ReadStepTable& table, int step, const TransferCursor& at,
                        const TMemoryDocument& doc) {
     if (step == table.EndStep) return "DL " + Field(doc, selRadioMenu, 1, 0);
@@ -106,19 +112,19 @@ WriteCommand BuildWriteCommand(const WriteStepTable& table, int step, const Tran
     if (const WriteItem* item = table.Item(step))
         return Sent(step, item->Prefix + Apply(item->Rule, MenuValue(doc, *item)));
     if (const WriteHandshakeStep* h = table.HandshakeStep(step)) return Sent(step, h->Command);
-    const int ci = at.ChannelIndex, si = at.SubIndex;
+    const int ci = at.ChannelIndex, si = at.SubIndex, slot = RecordSlot(at, doc);
     const AnsiString nnn = ThreeDigits(ci);
     const AnsiString label = ScanEdgeLabel(ci, at.LastChannel);
     const AnsiString nn = TwoDigits(ci);
-    auto mem = [&](int k) { return Field(doc, selMemory, ci, k); };
+    auto mem = [&](int k) { return Field(doc, selMemory, slot, k); };
     auto vfo = [&](int k) { return Field(doc, selVfo, si, k); };
     auto call = [&](int k) { return Field(doc, selCall, si, k); };
     auto dtmf = [&](int k) { return Field(doc, selDtmf, ci, k); };
     switch (step) {
     case wsMemory:
         if (mem(1).empty()) return Sent(wsMemoryClear, "MW 0,0," + nnn);
-        return Sent(step, "MW 0,0," + nnn + ChannelFields(doc, selMemory, ci) + "," +
-                              ModeOrZero(doc, selMemory, ci) + "," + mem(12));
+        return Sent(step, "MW 0,0," + nnn + ChannelFields(doc, selMemory, slot) + "," +
+                              ModeOrZero(doc, selMemory, slot) + "," + mem(12));
     case wsMemorySplit:
         if (mem(14).empty()) return Nothing(step);
         return Sent(step, "MW 0,1," + nnn + "," + mem(14) + "," + mem(15));
@@ -128,8 +134,8 @@ WriteCommand BuildWriteCommand(const WriteStepTable& table, int step, const Tran
         if (mem(1).empty())
             return table.ClearEmptyScanEdges ? Sent(wsMemoryClear, "MW 0,0," + label)
                                              : Nothing(step);
-        return Sent(step, "MW 0,0," + label + ChannelFields(doc, selMemory, ci) + "," +
-                              ModeOrZero(doc, selMemory, ci) + "," + mem(12));
+        return Sent(step, "MW 0,0," + label + ChannelFields(doc, selMemory, slot) + "," +
+                              ModeOrZero(doc, selMemory, slot) + "," + mem(12));
     case wsScanEdgeName:
         if (mem(17).empty()) return Nothing(step);
         return Sent(step, "MNA 0," + label + "," + mem(17));

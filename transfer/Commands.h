@@ -10,6 +10,13 @@ struct TransferCursor {
     int LastChannel = 199;
 };
 
+// The document slot of the memory record at ChannelIndex: a channel its own number, a scan-edge
+// row the slot of its label in the document as it now is. The earlier program fixes its channel
+// count when its forms are made, so the document's own count can differ: its scan edges must not
+// land in slots the document shows as channels, or be fetched from them. -1: a channel number
+// the document has no slot for.
+int RecordSlot(const TransferCursor& at, const TMemoryDocument& doc);
+
 // The command of a read step ("" for a step the table does not know).
 AnsiString ReadCommand(const ReadStepTable& table, int step, const TransferCursor& at,
                        const TMemoryDocument& doc);

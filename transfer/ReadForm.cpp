@@ -43,6 +43,10 @@ void TReadForm::LayoutForRegion(char region) {
     ProgressBar1->SetMax(LastChannel + 43 + (region == '0' ? 41 : region == '1' ? 43 : 46));
 }
 
+int TReadForm::RecordSlot() const {
+    return ::RecordSlot({ChannelIndex, SubIndex, LastChannel}, *MainForm);
+}
+
 void TReadForm::SendReadStep(int step) {
     StepNumber = step;
     SendLine(ReadCommand(steps_, step, {ChannelIndex, SubIndex, LastChannel}, *MainForm));
@@ -168,25 +172,25 @@ void TReadForm::HandleReply(const AnsiString& reply, char region) {
     switch (StepNumber) {
     case 1: // a channel with nothing in it leaves its slot empty, whatever it held before
         if (readrec::StartMemory(ReplyRecord, reply, region)) return SendReadStep(2);
-        MainForm->ClearMemoryRecord(ChannelIndex);
+        MainForm->ClearMemoryRecord(RecordSlot());
         return NextChannel();
     case 2:
         readrec::AppendMemorySplit(ReplyRecord, reply);
         return SendReadStep(3);
     case 3:
         readrec::FinishMemoryName(ReplyRecord, reply);
-        MainForm->SetMemoryRecord(ChannelIndex, ReplyRecord);
+        MainForm->SetMemoryRecord(RecordSlot(), ReplyRecord);
         return NextChannel();
     case 4:
         if (readrec::StartMemory(ReplyRecord, reply, region)) return SendReadStep(13);
-        MainForm->ClearMemoryRecord(ChannelIndex);
+        MainForm->ClearMemoryRecord(RecordSlot());
         return NextScanEdgeRow(region);
     case 13:
         readrec::AppendScanEdgeSplit(ReplyRecord, reply);
         return SendReadStep(12);
     case 12:
         readrec::FinishScanEdgeName(ReplyRecord, reply);
-        MainForm->SetMemoryRecord(ChannelIndex, ReplyRecord);
+        MainForm->SetMemoryRecord(RecordSlot(), ReplyRecord);
         return NextScanEdgeRow(region);
     case 9:
         readrec::StartCall(ReplyRecord, SubIndex, reply, region);

@@ -24,6 +24,8 @@ class TReadForm : public TTransferForm {
     void HandleItem(const ReadItem& item, const AnsiString& reply, char region);
     // Sets LastChannel and the progress maximum from a region digit.
     void LayoutForRegion(char region);
+    // The document slot of the channel or scan-edge row at ChannelIndex.
+    int RecordSlot() const;
     void NextChannel();
     void NextScanEdgeRow(char region);
     void NextDtmf(char region);

@@ -194,6 +194,42 @@ TEST_F(EarlierTransfer, ARegionZeroDocumentAtStartReadsOneHundredFiftyChannels) 
     EXPECT_EQ(WriteForm->ProgressBar1->Max(), writeMax);
 }
 
+// The channel count stays what it was at start, but the scan-edge rows go to the slots of their
+// labels in the document the read leaves, never into channel slots, and a write fetches them
+// from there: the radio keeps its scan edges.
+TEST_F(EarlierTransfer, ScanEdgeRowsKeepTheirLabelsWhenTheRadioHasAnotherChannelCount) {
+    auto rows = [](const Lines& lines) {
+        Lines out;
+        for (const std::string& l : lines) {
+            const size_t at = l.rfind(',', l.find_first_of("LU"));
+            if ((l.rfind("MW 0,", 0) == 0 || l.rfind("MNA 0,", 0) == 0) &&
+                at != std::string::npos && (l[at + 1] == 'L' || l[at + 1] == 'U'))
+                out.push_back(l);
+        }
+        return out;
+    };
+    const RadioState region0 = SampleState('0', true, 5);
+    StartProgramWith('2');
+    StartRadio(region0);
+    Read();
+    ExpectDocumentEqualsRadio(region0);
+    StartRadio(region0);
+    Write();
+    const Lines written = rows(radio_->Transcript());
+    EXPECT_EQ(written.size(), rows(ChannelWriteLines(true)).size());
+    ExpectSameLines(written, rows(ChannelWriteLines(true)));
+
+    StartProgramWith('0');
+    StartRadio(SampleState('1', true, 5));
+    Read();
+    int shown = 0;
+    for (int r = 0; r < 20; ++r) {
+        EXPECT_TRUE(MainForm->GetMemoryRecord(150 + r).empty()) << r;
+        shown += !MainForm->GetMemoryRecord(200 + r).empty();
+    }
+    EXPECT_GT(shown, 0);
+}
+
 TEST_F(EarlierTransfer, RefusesTheLaterRadioBothWays) {
     struct Case {
         bool write;
