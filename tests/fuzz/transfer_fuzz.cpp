@@ -173,9 +173,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         Harness<TReadForm>& read = earlier ? *s.earlierRead : *s.read;
         Run(read, data, size);
-        // Rows up to the read's own last scan-edge row, or the document's where it stopped
-        // before the radio type.
-        fuzzcheck::CheckImage(*MainForm, std::max(read.LastChannel, MainForm->LastChannel));
+        // Rows up to the read's own last scan-edge row, the laid-out document's where it
+        // stopped before the radio type, or that of the radio type it stored (scan-edge rows go
+        // to the slots of their labels in the document's own count).
+        const int typeLast = MainForm->GetRecordField(selRadioType, 0, 1) == "0" ? 149 : 199;
+        fuzzcheck::CheckImage(*MainForm,
+                              std::max({read.LastChannel, MainForm->LastChannel, typeLast}));
     }
     Application->ProcessMessages();
     return 0;
