@@ -66,6 +66,14 @@ bool CannotMakeNewName(int err) {
     return err == EACCES || err == EPERM || err == EROFS || err == ENAMETOOLONG;
 }
 
+// Gives the new file the owner and group of the old one; false when the user may not.
+bool KeepsOwner(int fd, const struct stat& old) {
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) return false;
+    if (now.st_uid == old.st_uid && now.st_gid == old.st_gid) return true;
+    return ::fchown(fd, old.st_uid, old.st_gid) == 0;
+}
+
 // The plain way, for when the file cannot be replaced by a new one: empty the file and write
 // the bytes into it.
 bool WriteInPlace(const std::string& target, const std::string& bytes, std::string& error) {
@@ -127,6 +135,16 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         error = target + ": not a regular file";
         return false;
     }
+    // A file the user may not write is never replaced, even where the folder would let the
+    // rename do it: opening it for writing asks the file system itself (modes, access lists,
+    // read-only mounts, immutable files) without touching its content.
+    if (existed) {
+        const Fd probe(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+        if (probe.get() < 0) {
+            error = Reason("cannot open the file for writing");
+            return false;
+        }
+    }
 
     // A short new name beside the target (a name near the length limit leaves no room for a
     // suffix); created with the usual mode (the umask applies), an existing file's own mode is
@@ -151,6 +169,11 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         ::unlink(temp.c_str());
         return false;
     };
+    if (existed && !KeepsOwner(fd.get(), old)) {
+        // A new file would change who owns the document: write into the file itself.
+        ::unlink(temp.c_str());
+        return WriteInPlace(target, bytes, error);
+    }
     if (existed && ::fchmod(fd.get(), old.st_mode & 07777) != 0)
         return fail("cannot set permissions");
     if (!WriteAll(fd.get(), bytes.data(), bytes.size())) return fail("cannot write");

@@ -4,6 +4,7 @@
 #include "editor/model/DocumentFile.h"
 #include "platform/FileIo.h"
 
+#include <optional>
 #include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,10 +15,12 @@ namespace editortest {
 namespace {
 
 // Root passes every permission check: on this thread's file accesses act as an ordinary user
-// who owns the given file and may keep the settings store, until the end of the scope.
+// who may keep the settings store, until the end of the scope. The given file is handed to
+// the owner given (the user by default) and the user's group.
 class OrdinaryUser {
   public:
-    explicit OrdinaryUser(const AnsiString& ownFile) {
+    static constexpr uid_t Nobody = 65534;
+    explicit OrdinaryUser(const AnsiString& ownFile, uid_t owner = Nobody) {
         if (::geteuid() != 0) return;
         root_ = true;
         const fs::path store = fs::path(std::getenv("XDG_CONFIG_HOME")) / "wyx-r2";
@@ -25,7 +28,7 @@ class OrdinaryUser {
         for (const fs::path& p : opened_)
             ::chmod(p.c_str(), 0777);
         ::chmod((store / "settings").c_str(), 0666);
-        EXPECT_EQ(::chown(ownFile.c_str(), Nobody, Nobody), 0);
+        EXPECT_EQ(::chown(ownFile.c_str(), owner, Nobody), 0);
         ::chmod(fs::path(ownFile).parent_path().parent_path().c_str(), 0755);
         ::setfsgid(Nobody);
         ::setfsuid(Nobody);
@@ -41,7 +44,6 @@ class OrdinaryUser {
     OrdinaryUser& operator=(const OrdinaryUser&) = delete;
 
   private:
-    static constexpr uid_t Nobody = 65534;
     bool root_ = false;
     std::vector<fs::path> opened_;
 };
@@ -272,6 +274,50 @@ TEST_F(DocumentCommands, NamesTheOldWayCouldSaveAreSaved) {
     EXPECT_FALSE(tempLeft);
     EXPECT_EQ(FileText(locked), WriteDocumentText(*f, "in place"));
     EXPECT_EQ(f->ModifiedFlag, 0);
+}
+
+TEST_F(DocumentCommands, SaveKeepsWriteProtectionOwnerAndGroup) {
+    constexpr uid_t Nobody = OrdinaryUser::Nobody;
+    struct Case {
+        const char* folder; // writable by all
+        mode_t mode;
+        bool asUser; // saved by an ordinary user, else by whoever runs the test
+        uid_t owner; // the file's owner when the test runs as root
+    };
+    for (const Case& c :
+         {Case{"protected", 0444, true, Nobody}, Case{"others", 0644, false, Nobody},
+          Case{"shared", 0664, true, 12345}}) { // shared: writable by the group
+        const bool root = ::geteuid() == 0, refused = c.mode == 0444;
+        if (!root && !c.asUser) continue;
+        SCOPED_TRACE(c.folder);
+        fs::create_directory(dir / c.folder);
+        ::chmod((dir / c.folder).c_str(), 0777);
+        const AnsiString path = (dir / c.folder / "a.r2").string(), old = "COMMENT\nold\n";
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomically(path, old, error));
+        ::chmod(path.c_str(), c.mode);
+        EXPECT_TRUE(!root || c.asUser || ::chown(path.c_str(), c.owner, Nobody) == 0);
+        Boxes().clear();
+        f->ModifiedFlag = 0;
+        Answer({path});
+        f->Open1Click(f);
+        f->Edit2->SetText("changed");
+        {
+            std::optional<OrdinaryUser> user;
+            if (c.asUser) user.emplace(path, c.owner);
+            f->Save1Click(f);
+        }
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode);
+        EXPECT_TRUE(!root || (st.st_uid == c.owner && st.st_gid == Nobody));
+        if (refused)
+            ExpectOpenError();
+        else
+            EXPECT_TRUE(Boxes().empty());
+        EXPECT_EQ(FileText(path), refused ? old : WriteDocumentText(*f, "changed"));
+        EXPECT_EQ(f->ModifiedFlag, refused ? 1 : 0);
+    }
 }
 
 TEST_F(DocumentCommands, CommandLineJoinsArgumentsAndIgnoresCase) {
