@@ -1,6 +1,7 @@
 // POSIX implementation of the file helpers.
 #include "platform/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -32,16 +33,34 @@ class Fd {
     int fd_;
 };
 
+// Writes all bytes from the start of the file on.
 bool WriteAll(int fd, const char* data, std::size_t size) {
+    off_t offset = 0;
     while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
+        const ssize_t n = ::pwrite(fd, data, size, offset);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         data += n;
+        offset += n;
         size -= static_cast<std::size_t>(n);
     }
+    return true;
+}
+
+// Reads up to size bytes from the start of the file.
+bool ReadStart(int fd, std::size_t size, std::string& out) {
+    out.resize(size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, out.data() + done, size - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    out.resize(done);
     return true;
 }
 
@@ -74,10 +93,11 @@ bool KeepsOwner(int fd, const struct stat& old) {
     return ::fchown(fd, old.st_uid, old.st_gid) == 0;
 }
 
-// The plain way, for when the file cannot be replaced by a new one: empty the file and write
-// the bytes into it.
+// For when the file cannot be replaced by a new one: writes the bytes into the file itself.
+// The room for them is taken before the first old byte is overwritten, and the old bytes are
+// put back when a write still fails, so that a failure leaves the file as it was.
 bool WriteInPlace(const std::string& target, const std::string& bytes, std::string& error) {
-    Fd fd(::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666));
+    Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0) {
         error = Reason("cannot open the file for writing");
         return false;
@@ -88,12 +108,29 @@ bool WriteInPlace(const std::string& target, const std::string& bytes, std::stri
         return false;
     }
     const int flags = ::fcntl(fd.get(), F_GETFL);
+    std::string old; // the old bytes the new ones cover
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0 ||
-        ::ftruncate(fd.get(), 0) != 0 || !WriteAll(fd.get(), bytes.data(), bytes.size()) ||
-        ::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
-        error = Reason("cannot write the file");
+        !ReadStart(fd.get(), std::min(bytes.size(), static_cast<std::size_t>(st.st_size)), old)) {
+        error = Reason("cannot read the file");
         return false;
     }
+    auto undo = [&](const char* what) {
+        error = Reason(what);
+        WriteAll(fd.get(), old.data(), old.size());
+        ::ftruncate(fd.get(), st.st_size);
+        ::fsync(fd.get());
+        return false;
+    };
+    const off_t size = static_cast<off_t>(bytes.size());
+    if (size > st.st_size) {
+        // Where the file system cannot reserve room, the writes below are checked instead.
+        const int err = ::posix_fallocate(fd.get(), 0, size);
+        errno = err;
+        if (err != 0 && err != EOPNOTSUPP) return undo("no room for the file");
+    }
+    if (!WriteAll(fd.get(), bytes.data(), bytes.size()) || ::ftruncate(fd.get(), size) != 0 ||
+        ::fsync(fd.get()) != 0)
+        return undo("cannot write the file");
     error.clear();
     return true;
 }
@@ -160,7 +197,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
     Fd fd(raw);
     if (fd.get() < 0) {
         // No new file can be made in the folder: the file itself may still be writable.
-        if (CannotMakeNewName(errno)) return WriteInPlace(target, bytes, error);
+        if (existed && CannotMakeNewName(errno)) return WriteInPlace(target, bytes, error);
         error = Reason("cannot create a temporary file");
         return false;
     }

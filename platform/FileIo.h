@@ -14,6 +14,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes,
 // file keeps its permissions, owner and group, and one the user may not write is refused. On
 // failure the target is untouched, the temporary file removed and error tells why. Only where
 // the folder takes no new file, the new file could not keep the owner, or the file cannot be
-// replaced by another, are the bytes written into the file itself; a failure there may leave
-// it short.
+// replaced by another, are the bytes written into the file itself; a failure there too leaves
+// the old bytes.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string& error);

@@ -4,8 +4,10 @@
 #include "editor/model/DocumentFile.h"
 #include "platform/FileIo.h"
 
+#include <csignal>
 #include <optional>
 #include <sys/fsuid.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +48,27 @@ class OrdinaryUser {
   private:
     bool root_ = false;
     std::vector<fs::path> opened_;
+};
+
+// Files may grow to at most limit bytes, and a write past it fails instead of ending the
+// process, until the end of the scope.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t limit) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        const rlimit lower{limit, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*handler_)(int);
 };
 
 class DocumentCommands : public MainFormTest {
@@ -317,6 +340,42 @@ TEST_F(DocumentCommands, SaveKeepsWriteProtectionOwnerAndGroup) {
             EXPECT_TRUE(Boxes().empty());
         EXPECT_EQ(FileText(path), refused ? old : WriteDocumentText(*f, "changed"));
         EXPECT_EQ(f->ModifiedFlag, refused ? 1 : 0);
+    }
+}
+
+TEST_F(DocumentCommands, ASaveWithoutRoomLeavesTheOldFile) {
+    struct Case {
+        const char* folder;
+        mode_t folderMode; // 0555: no new file beside the document, so it is written in place
+        size_t oldSize;
+        rlim_t limit; // largest file the save may write
+    };
+    for (const Case& c : {Case{"in-place", 0555, 12, 256}, Case{"beside", 0777, 12, 256},
+                          Case{"shorter", 0555, 20000, RLIM_INFINITY}}) {
+        SCOPED_TRACE(c.folder);
+        fs::create_directory(dir / c.folder);
+        const AnsiString path = (dir / c.folder / "a.r2").string(), old(c.oldSize, 'o');
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomically(path, old, error));
+        ::chmod((dir / c.folder).c_str(), c.folderMode);
+        Boxes().clear();
+        f->DocumentName = path;
+        f->ModifiedFlag = 1;
+        const AnsiString saved = WriteDocumentText(*f, f->Edit2->Text());
+        ASSERT_GT(saved.size(), 256u);
+        {
+            const OrdinaryUser user(path);
+            const FileSizeLimit limit(c.limit);
+            f->Save1Click(f);
+        }
+        ::chmod((dir / c.folder).c_str(), 0755);
+        const bool refused = saved.size() > c.limit;
+        if (refused)
+            ExpectOpenError();
+        else
+            EXPECT_TRUE(Boxes().empty());
+        EXPECT_EQ(FileText(path), refused ? old : saved);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir / c.folder), {}), 1);
     }
 }
 
