@@ -9,6 +9,7 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <string>
 
 namespace {
 
@@ -32,11 +33,19 @@ void LoadDocument(TMainForm& form, const AnsiString& path, const AnsiString& byt
     form.UpdateCaption();
     form.ClearDocument();
     AnsiString comment;
-    ReadDocumentText(form, bytes, comment);
+    const int channelsWithoutSlot = ReadDocumentText(form, bytes, comment);
     form.Edit2->SetText(comment);
     form.RefreshAllControls();
     form.StorePathSetting(form.DocumentName);
     form.ModifiedFlag = 0; // also undoes the change the comment text made
+    // A file of a radio type with more channels: what this type has no row for is not loaded.
+    if (channelsWithoutSlot > 0) {
+        Application->MessageBox("The file holds memory channels above " +
+                                    std::to_string(form.LastChannel) +
+                                    ", which this radio type cannot show.\n"
+                                    "Saving the document will not keep them.",
+                                form.TitleBase, MB_OK | MB_ICONWARNING);
+    }
 }
 
 // Writes the document to path; tells the user and returns false when that fails.

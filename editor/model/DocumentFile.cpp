@@ -69,18 +69,26 @@ int LeadingNumber(const AnsiString& label) {
     return v;
 }
 
-std::optional<int> MemorySlot(const TMemoryDocument& doc, const AnsiString& line) {
+// Where a memory line belongs: a numbered channel in its own slot, a scan edge in the slot of
+// its label. A channel number past the radio type's last channel has no slot: the slots behind
+// the last channel are the scan edges', whatever number the file gives.
+struct MemoryLineSlot {
+    std::optional<int> slot;
+    bool channelWithoutSlot = false;
+};
+
+MemoryLineSlot MemorySlot(const TMemoryDocument& doc, const AnsiString& line) {
     const auto label = Label(line);
-    if (!label) return std::nullopt;
+    if (!label) return {};
     const int n = LastNumbered(doc);
     if (IsDigit((*label)[0])) {
         const int slot = LeadingNumber(*label);
-        if (slot > n + 20) return std::nullopt;
-        return slot;
+        if (slot > n) return {std::nullopt, true};
+        return {slot};
     }
     for (int k = 0; k < 20; ++k)
-        if (*label == ScanEdgeLabel(k)) return n + 1 + k;
-    return std::nullopt;
+        if (*label == ScanEdgeLabel(k)) return {n + 1 + k};
+    return {};
 }
 
 std::optional<int> DtmfSlot(const AnsiString& line) {
@@ -126,6 +134,8 @@ class DocumentReader {
         Store(line);
     }
 
+    int ChannelsWithoutSlot() const { return channelsWithoutSlot_; }
+
   private:
     // A menu section always holds all its values, so a heading word that fits the next value's
     // slot is that value (a power-on message "MEMORY", an SSTV message "CALL"), not a heading.
@@ -154,9 +164,12 @@ class DocumentReader {
         switch (section_) {
         case Section::None:
             return;
-        case Section::Memory:
-            if (auto slot = MemorySlot(doc_, line)) doc_.SetMemoryRecord(*slot, line);
+        case Section::Memory: {
+            const MemoryLineSlot where = MemorySlot(doc_, line);
+            if (where.slot) doc_.SetMemoryRecord(*where.slot, line);
+            if (where.channelWithoutSlot) ++channelsWithoutSlot_;
             return;
+        }
         case Section::Call:
             if (!line.empty()) doc_.SetCallRecord(line[0] == '0' ? 0 : 1, line);
             return;
@@ -187,6 +200,7 @@ class DocumentReader {
     TMemoryDocument& doc_;
     Section section_ = Section::None;
     int index_ = 0;
+    int channelsWithoutSlot_ = 0;
 };
 
 } // namespace
@@ -252,7 +266,7 @@ AnsiString WriteDocumentText(const TMemoryDocument& doc, const AnsiString& comme
     return out;
 }
 
-void ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString& comment) {
+int ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString& comment) {
     comment.clear();
     DocumentReader reader(doc);
     int number = 0;
@@ -272,4 +286,5 @@ void ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString&
         }
         if (number < 2) ++number;
     }
+    return reader.ChannelsWithoutSlot();
 }

@@ -16,7 +16,8 @@ AnsiString WriteDocumentText(const TMemoryDocument& doc, const AnsiString& comme
 // Stores the records of a file's bytes into the document's slots, as read, without clearing it
 // first (the caller does), and gives the comment line (empty when the file has none). Accepts
 // CR LF and LF line ends and a last line without one; a line loses any CR and is cut to 99
-// characters and at a NUL. Lines whose slot the layout lacks (memory labels outside 0..N+20 or
-// unknown, DTMF numbers past 9, lines without a label) and empty record lines are skipped. Inside a
-// menu section a heading word that fits the next value's slot is read as that value.
-void ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString& comment);
+// characters and at a NUL. Lines whose slot the layout lacks (channel numbers past N, unknown
+// memory labels, DTMF numbers past 9, lines without a label) and empty record lines are skipped.
+// Inside a menu section a heading word that fits the next value's slot is read as that value.
+// Returns how many numbered channel lines were skipped for want of a slot.
+int ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString& comment);

@@ -173,9 +173,10 @@ TEST_F(Reading, TabsBecomeCommasButTheCommentKeepsThem) {
 TEST_F(Reading, ScanEdgeAndNumberLabels) {
     const char* file = "C\n\nMEMORY\nU9,1\nL0,2\n150,3\n169,4\n170,5\n199,6\n,7\nX5,8\n1000,9\n"
                        "L9,10\nl0,11\n8,12\n";
-    Read(file, "1,0,0E,,,,");
-    EXPECT_EQ(doc.GetMemoryRecord(169), "169,4"); // U9 = N+20 replaced by the later line
-    EXPECT_EQ(doc.GetMemoryRecord(150), "150,3"); // "150" is the slot of L0
+    Prepare(doc, "1,0,0E,,,,");
+    EXPECT_EQ(ReadDocumentText(doc, file, comment), 4); // 150, 169, 170 and 199 have no row
+    EXPECT_EQ(doc.GetMemoryRecord(169), "U9,1");        // channels past N never land in scan edges
+    EXPECT_EQ(doc.GetMemoryRecord(150), "L0,2");
     EXPECT_EQ(doc.GetMemoryRecord(168), "L9,10");
     EXPECT_EQ(doc.GetMemoryRecord(8), "8,12");
     for (int i = 170; i < Slots::MemoryCount; ++i)
