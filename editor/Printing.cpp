@@ -18,12 +18,15 @@ void TMainForm::Print1Click(TObject*) {
     try {
         const int lineHeight = printer->PageHeight() / PrintLayout::LinesPerPage;
         printer->CanvasFont().Height = lineHeight - 5;
-        // The listing's bytes are in the document's character set, as on the screen.
-        printer->CanvasFont().Charset = RegionDigit() == '0' ? SHIFTJIS_CHARSET : ANSI_CHARSET;
+        // The listing's bytes are in the document's character set, as on the screen; the header
+        // on line 0 of each page is the window's caption, which shows the file name as the file
+        // system spells it.
+        const int charset = RegionDigit() == '0' ? SHIFTJIS_CHARSET : ANSI_CHARSET;
         int page = 1;
         for (const ReportLine& line : lines) {
             for (; page < line.Page; ++page)
                 printer->NewPage();
+            printer->CanvasFont().Charset = line.Line == 0 ? DEFAULT_CHARSET : charset;
             printer->TextOut(PrintLayout::LeftEdge, line.Line * lineHeight, line.Text);
         }
         printer->EndDoc();

@@ -21,13 +21,43 @@ char32_t ByteToUnicode(unsigned char b, int charset) {
     if (b < 0xA0) return kCp1252High[b - 0x80];
     return b;
 }
+// The length of the valid UTF-8 sequence of two to four bytes at bytes[i], with its character;
+// 0 when there is none (a lone or cut sequence, an overlong form, a surrogate).
+std::size_t Utf8Sequence(const std::string& bytes, std::size_t i, char32_t& ch) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = 0;
+    char32_t least = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, least = 0x80, ch = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, least = 0x800, ch = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, least = 0x10000, ch = lead & 0x07u;
+    }
+    if (length == 0 || i + length > bytes.size()) return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[i + k]);
+        if ((next & 0xC0u) != 0x80u) return 0;
+        ch = (ch << 6) | (next & 0x3Fu);
+    }
+    if (ch < least || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return 0;
+    return length;
+}
 } // namespace
 
 std::u32string BytesToUnicode(const std::string& bytes, int charset) {
     std::u32string out;
     out.reserve(bytes.size());
-    for (char c : bytes)
-        out += ByteToUnicode(static_cast<unsigned char>(c), charset);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        char32_t ch = 0;
+        const std::size_t length = charset == DEFAULT_CHARSET ? Utf8Sequence(bytes, i, ch) : 0;
+        if (length == 0) {
+            out += ByteToUnicode(static_cast<unsigned char>(bytes[i]), charset);
+            continue;
+        }
+        out += ch;
+        i += length - 1;
+    }
     return out;
 }
 

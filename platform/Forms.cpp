@@ -168,7 +168,9 @@ void TForm::SetMenu(TMainMenu* m) {
 }
 
 void TForm::CaptionChanged() {
-    impl_->window->setWindowTitle(ToQt(caption_, font_.Charset()));
+    // The title bar shows the system's text, whatever the form's font: a file name in it reads
+    // as the file system spells it.
+    impl_->window->setWindowTitle(ToQt(caption_, DEFAULT_CHARSET));
 }
 
 void TForm::ApplyVisible() {
@@ -331,9 +333,13 @@ int DefaultAnswer(int flags) {
 } // namespace
 
 int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, int flags) {
+    // Message boxes are the system's: a file name in one reads as the file system spells it.
+    const QString shownCaption = ToQt(caption, DEFAULT_CHARSET);
+    const QString shownText = ToQt(text, DEFAULT_CHARSET);
     DialogSeam& seam = TestSeam();
     if (seam.Active) {
-        seam.MessageBoxes.push_back({text, caption, flags});
+        seam.MessageBoxes.push_back(
+            {text, caption, flags, shownText.toStdString(), shownCaption.toStdString()});
         if (seam.MessageBoxAnswers.empty()) return DefaultAnswer(flags);
         int answer = seam.MessageBoxAnswers.front();
         seam.MessageBoxAnswers.pop_front();
@@ -370,7 +376,7 @@ int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, 
     // until the window system says otherwise; a box it owned would vanish with it unanswered.
     QWidget* owner = QApplication::activeWindow();
     if (owner && !owner->isVisible()) owner = nullptr;
-    QMessageBox box(icon, ToQt(caption, ANSI_CHARSET), ToQt(text, ANSI_CHARSET), buttons, owner);
+    QMessageBox box(icon, shownCaption, shownText, buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -55,7 +55,7 @@ void TPrinter::BeginDoc() {
         return;
     }
     QPrinter* printer = wyx::PrinterDevice();
-    printer->setDocName(wyx::ToQt(Title, ANSI_CHARSET));
+    printer->setDocName(wyx::ToQt(Title, DEFAULT_CHARSET));
     impl_->painter = std::make_unique<QPainter>();
     if (!impl_->painter->begin(printer)) {
         impl_->painter.reset();
@@ -109,14 +109,15 @@ int TPrinter::PageNumber() const {
 
 void TPrinter::TextOut(int x, int y, const AnsiString& text) {
     if (!impl_->printing) throw Exception("Printer is not printing.");
+    const QString shown = wyx::ToQt(text, font_.Charset);
     if (TestSeam().Active) {
-        TestSeam().Printed.push_back({impl_->page, x, y, text});
+        TestSeam().Printed.push_back({impl_->page, x, y, text, shown.toStdString()});
         return;
     }
     QPainter& p = *impl_->painter;
     p.setFont(PrinterFont(font_));
     QFontMetrics m(p.font(), p.device());
-    p.drawText(x, y + m.ascent(), wyx::ToQt(text, font_.Charset));
+    p.drawText(x, y + m.ascent(), shown);
 }
 
 int TPrinter::TextHeight(const AnsiString&) const {

@@ -9,6 +9,7 @@ struct ShownMessageBox {
     AnsiString Text;
     AnsiString Caption;
     int Flags = 0;
+    std::string ShownText, ShownCaption; // what the box shows, in UTF-8
 };
 
 struct DialogSeam {
@@ -29,6 +30,7 @@ struct DialogSeam {
     struct PrintedText {
         int Page, X, Y;
         AnsiString Text;
+        std::string Shown; // the characters drawn, in UTF-8
     };
     std::vector<PrintedText> Printed;
     int PrinterCount = 1;

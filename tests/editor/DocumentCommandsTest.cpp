@@ -4,6 +4,7 @@
 #include "editor/model/DocumentFile.h"
 #include "platform/FileIo.h"
 
+#include <QWidget>
 #include <csignal>
 #include <optional>
 #include <sys/fsuid.h>
@@ -377,6 +378,45 @@ TEST_F(DocumentCommands, ASaveWithoutRoomLeavesTheOldFile) {
         EXPECT_EQ(FileText(path), refused ? old : saved);
         EXPECT_EQ(std::distance(fs::directory_iterator(dir / c.folder), {}), 1);
     }
+}
+
+TEST_F(DocumentCommands, FileNamesShowAsTheFileSystemSpellsThem) {
+    const std::string name = "my file ünï 日本";
+    struct Case {
+        const char* type;
+        const char* channelName; // bytes of the document's character set
+        const char* printed;
+    };
+    for (const Case& c :
+         {Case{"1,2,00,1,1,,", "\xE9t\xE9", "été"}, Case{"1,0,0E,,,,", "\xB1\xB2", "ｱｲ"}}) {
+        SCOPED_TRACE(c.type);
+        f = MakeWithType(c.type);
+        f->SetMemoryRecord(0, AnsiString("000,00145000000,0,0,0,0,0,,09,,09,000600000,0,0,,,,") +
+                                  c.channelName);
+        const AnsiString path = Path((name + ".r2").c_str());
+        Answer({path});
+        f->Save2Click(f);
+        const std::string caption = "WYX-R2M [" + path + "]";
+        EXPECT_EQ(f->Widget()->windowTitle().toStdString(), caption);
+        TestSeam().Printed.clear();
+        TestSeam().PrintDialogAnswers = {true};
+        f->Print1Click(f);
+        ASSERT_GT(TestSeam().Printed.size(), 2u);
+        EXPECT_EQ(TestSeam().Printed[0].Shown, caption);
+        EXPECT_NE(TestSeam().Printed[2].Shown.find(std::string("Name:") + c.printed),
+                  std::string::npos);
+    }
+    // A message box naming a file: the settings cannot be kept under a folder of that name.
+    const std::string config = (dir / name).string(), home = std::getenv("XDG_CONFIG_HOME");
+    fs::create_directory(config);
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(config + "/wyx-r2", "not a folder", error));
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    Answer({Path("b.r2")});
+    f->Save2->Click();
+    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_NE(Boxes()[0].ShownText.find(config + "/wyx-r2"), std::string::npos);
 }
 
 TEST_F(DocumentCommands, CommandLineJoinsArgumentsAndIgnoresCase) {
