@@ -98,11 +98,22 @@ AnsiString ScratchText(const TMainForm& f) {
     return f.GetRecordField(selScratchName, 0, 0); // field 0 with the rest: the whole text
 }
 
-// Whether the scratch record may be pasted onto the selected row of the active grid.
+// A DTMF record in its own shape: a two-digit number and a comma, then the code and the name,
+// no longer than a DTMF slot holds. No channel record looks so: its label has one or three
+// characters or a letter, and with a two-character label its 18 fields and frequency alone are
+// longer.
+bool HasDtmfShape(const AnsiString& record) {
+    return record.size() < Slots::DtmfWidth && record.size() > 2 && record[2] == ',' &&
+           AllDigits(record.substr(0, 2));
+}
+
+// Whether the scratch record may be pasted onto the selected row of the active grid. A record
+// of neither shape is told by its length.
 bool ScratchFitsSelection(const TMainForm& f) {
     const AnsiString record = ScratchText(f);
     if (record.empty()) return false;
-    if (record.size() < f.Variant.ChannelPasteLength) return f.ActiveGrid == gridDtmf;
+    if (HasDtmfShape(record) || record.size() < f.Variant.ChannelPasteLength)
+        return f.ActiveGrid == gridDtmf;
     if (f.ActiveGrid < gridMemory || f.ActiveGrid > gridCall) return false;
 
     // A channel record whose frequency is not 11 digits has no band to check it against.

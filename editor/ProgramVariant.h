@@ -25,7 +25,8 @@ struct TProgramVariant {
     bool OtherPortChecksCom1 = true;
     bool SortOffered = true;
     bool PrintAndHelpEnabled = true;
-    // A clipboard text this long or longer is a channel record; a shorter one a DTMF record.
+    // A clipboard text that is not a DTMF record by its shape is a channel record when this
+    // long or longer, else a DTMF record.
     std::size_t ChannelPasteLength = 30;
     // First-run dialog: the captions of its three radio types, and whether all three are
     // offered (else only the first).

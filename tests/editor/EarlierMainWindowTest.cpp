@@ -171,6 +171,36 @@ TEST_F(EarlierClipboard, PastedChannelNeverTakesTheAmModeAndDtmfNamesAreTakenUnc
     EXPECT_EQ(f->GetDtmfRecord(3), "03,1#," + name);
 }
 
+// A DTMF record, whatever its length, pastes onto the DTMF rows only, in both programs.
+TEST_F(EarlierClipboard, DtmfRecordsPasteOntoDtmfRowsOnly) {
+    const struct {
+        const TProgramVariant& (*program)();
+        const char* code;
+    } cases[] = {{EarlierProgram, "00145000000"},
+                 {EarlierProgram, "0123456789ABCD*#"},
+                 {LaterProgram, "00145000000"},
+                 {LaterProgram, "0123456789ABCD*#"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program().Title + " " + c.code);
+        program_ = &c.program();
+        TMainForm* f = MakeWithType("1,1,00,,,,");
+        Put(f, AnsiString("00\t") + c.code + "\tABCDEFGH");
+        for (auto [grid, number] :
+             {std::pair{f->StringGrid1, 1}, {f->StringGrid2, 2}, {f->StringGrid3, 3}}) {
+            grid->SetRow(1);
+            f->ActiveGrid = number;
+            f->UpdatePasteAvailability();
+            EXPECT_FALSE(f->Paste1->Enabled()) << number;
+            f->Paste1Click(f);
+        }
+        EXPECT_EQ(f->GetMemoryRecord(0), "");
+        EXPECT_EQ(f->GetVfoRecord(1), "2,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,0,");
+        ASSERT_TRUE(PasteOffered(f, 4, 4));
+        f->Paste1Click(f);
+        EXPECT_EQ(f->GetDtmfRecord(3), AnsiString("03,") + c.code + ",ABCDEFGH");
+    }
+}
+
 // Region '3' shows the tall DTMF grid; the clipboard commands take its selected row.
 TEST_F(EarlierClipboard, RegionThreeDtmfCommandsTakeTheShownGridsRow) {
     TMainForm* f = MakeWithType("1,3,08,,,,");
