@@ -51,27 +51,6 @@ class OrdinaryUser {
     std::vector<fs::path> opened_;
 };
 
-// Files may grow to at most limit bytes, and a write past it fails instead of ending the
-// process, until the end of the scope.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t limit) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        const rlimit lower{limit, saved_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, handler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit saved_{};
-    void (*handler_)(int);
-};
-
 class DocumentCommands : public MainFormTest {
   protected:
     void SetUp() override {
@@ -366,8 +345,13 @@ TEST_F(DocumentCommands, ASaveWithoutRoomLeavesTheOldFile) {
         ASSERT_GT(saved.size(), 256u);
         {
             const OrdinaryUser user(path);
-            const FileSizeLimit limit(c.limit);
+            rlimit usual{}; // a write past the limit fails instead of ending the process
+            ::getrlimit(RLIMIT_FSIZE, &usual);
+            const rlimit lower{c.limit, usual.rlim_max};
+            std::signal(SIGXFSZ, SIG_IGN);
+            ::setrlimit(RLIMIT_FSIZE, &lower);
             f->Save1Click(f);
+            ::setrlimit(RLIMIT_FSIZE, &usual);
         }
         ::chmod((dir / c.folder).c_str(), 0755);
         const bool refused = saved.size() > c.limit;
