@@ -1,7 +1,6 @@
 // POSIX implementation of the file helpers.
 #include "platform/FileIo.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -108,9 +107,9 @@ bool WriteInPlace(const std::string& target, const std::string& bytes, std::stri
         return false;
     }
     const int flags = ::fcntl(fd.get(), F_GETFL);
-    std::string old; // the old bytes the new ones cover
+    std::string old; // kept whole: a shorter new content cuts the file
     if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0 ||
-        !ReadStart(fd.get(), std::min(bytes.size(), static_cast<std::size_t>(st.st_size)), old)) {
+        !ReadStart(fd.get(), static_cast<std::size_t>(st.st_size), old)) {
         error = Reason("cannot read the file");
         return false;
     }
