@@ -103,6 +103,7 @@ const PositionField kPositionFields[] = {
 // A field above its limit is set to the limit (which runs this check again on the limit
 // text); then the position is rebuilt.
 void CheckPositionField(TMainForm& f, int number) {
+    if (f.ShowingPosition()) return;
     const PositionField& p = kPositionFields[number - 1];
     TMaskEdit* edit = f.*p.edit;
     if (LeadingNumber(BlanksToZeros(edit->Text())) > p.limit) {
@@ -258,6 +259,7 @@ void TMainForm::MaskEdit1KeyPress(TObject*, char&) {
 }
 
 void TMainForm::RadioButton5Click(TObject*) {
+    if (ShowingPosition()) return;
     BuildPositionItem();
     ModifiedFlag = 1;
 }

@@ -235,6 +235,12 @@ class TMainForm : public TForm, public TMemoryDocument {
 
     // ==== Refresh.cpp ====
     void RefreshAllControls();
+    // The refresh after the whole document was replaced (New, Open): the document keeps every
+    // menu value as it was loaded, also where a control shows it in a form of its own.
+    void RefreshLoadedDocument();
+    // True while the refresh fills the position controls, whose handlers then leave the
+    // stored position as it is.
+    bool ShowingPosition() const { return showingPosition_; }
 
     // ==== RadioMenuPage.cpp ====
     void RadioGroup9Click(TObject* Sender);
@@ -367,6 +373,7 @@ class TMainForm : public TForm, public TMemoryDocument {
 
     std::array<TImage*, 31> stationImages_{};
     bool splashShown_ = false;
+    bool showingPosition_ = false;
 };
 
 extern TMainForm* MainForm;

@@ -35,7 +35,7 @@ void LoadDocument(TMainForm& form, const AnsiString& path, const AnsiString& byt
     AnsiString comment;
     const int channelsWithoutSlot = ReadDocumentText(form, bytes, comment);
     form.Edit2->SetText(comment);
-    form.RefreshAllControls();
+    form.RefreshLoadedDocument();
     form.StorePathSetting(form.DocumentName);
     form.ModifiedFlag = 0; // also undoes the change the comment text made
     // A file of a radio type with more channels: what this type has no row for is not loaded.
@@ -85,7 +85,7 @@ void TMainForm::New1Click(TObject*) {
         for (int row = 1; row < grid->RowCount(); ++row)
             grid->SetCells(2, row, "");
     Edit2->SetText("");
-    RefreshAllControls();
+    RefreshLoadedDocument();
     ModifiedFlag = 0;
 }
 

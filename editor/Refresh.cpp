@@ -69,6 +69,37 @@ int IndexIn(const char* list, char c) {
 
 } // namespace
 
+void TMainForm::RefreshLoadedDocument() {
+    // The handlers store what their controls show: a "0," tone alert as "0", a value outside a
+    // group's items as the item shown. Put back what was loaded, except the texts the page
+    // checks: a refused one is announced and replaced as when typed.
+    struct Menu {
+        int count;
+        unsigned checkedTexts; // bit k: slot k is an edit with a text check
+        AnsiString (TMemoryDocument::*get)(int) const;
+        void (TMemoryDocument::*set)(int, const AnsiString&);
+    };
+    static const Menu menus[] = {
+        {Slots::RadioMenuCount, 0, &TMemoryDocument::GetRadioMenuItem,
+         &TMemoryDocument::SetRadioMenuItem},
+        {Slots::AprsCount, 1u << 0 | 1u << 11 | 1u << 13, &TMemoryDocument::GetAprsMenuItem,
+         &TMemoryDocument::SetAprsMenuItem},
+        {Slots::SstvCount, 1u << 0 | 1u << 2 | 1u << 4, &TMemoryDocument::GetSstvMenuItem,
+         &TMemoryDocument::SetSstvMenuItem},
+        {Slots::RemoteCount, 1u << 0 | 1u << 1, &TMemoryDocument::GetRemoteMenuItem,
+         &TMemoryDocument::SetRemoteMenuItem},
+    };
+    std::vector<AnsiString> loaded;
+    for (const Menu& m : menus)
+        for (int i = 0; i < m.count; ++i)
+            loaded.push_back((this->*m.get)(i));
+    RefreshAllControls();
+    auto value = loaded.begin();
+    for (const Menu& m : menus)
+        for (int i = 0; i < m.count; ++i, ++value)
+            if (!(m.checkedTexts >> i & 1u)) (this->*m.set)(i, *value);
+}
+
 void TMainForm::RefreshAllControls() {
     RefreshGrids();
     UpdateStatusBar();
@@ -211,8 +242,16 @@ void TMainForm::RefreshAprsMenu() {
 
 // The 17-character position: latitude degrees (0-1), minutes and fractions (2-6), north/south
 // (7), longitude degrees (8-10), minutes and fractions (11-15), east/west (16). Region '0'
-// shows seconds with one decimal, the others minutes with two.
+// shows seconds with one decimal, the others minutes with two. The stored text stays as it
+// is: rebuilt from the fields, a position of the other layout would lose digits.
 void TMainForm::ShowPosition(const AnsiString& p, bool region0) {
+    struct Showing {
+        bool& flag;
+        explicit Showing(bool& f) : flag(f) { flag = true; }
+        ~Showing() { flag = false; }
+        Showing(const Showing&) = delete;
+        Showing& operator=(const Showing&) = delete;
+    } showing(showingPosition_);
     MaskEdit1->SetText(Part(p, 0, 2));
     MaskEdit7->SetText(Part(p, 0, 2));
     if (region0) {
