@@ -237,6 +237,8 @@ void TMainForm::RefreshAprsMenu() {
     ShowIndex(ComboBox8, Number(GetAprsMenuItem(10)));
     Edit13->SetText(GetAprsMenuItem(11));
     ShowIndex(ComboBox13, Number(GetAprsMenuItem(12)));
+    // Showing an index raises no change event: the distance unit follows the list here.
+    Label16->SetCaption(ComboBox13->ItemIndex() != 0 ? "km" : "mile");
     Edit7->SetText(GetAprsMenuItem(13));
 }
 

@@ -71,5 +71,49 @@ INSTANTIATE_TEST_SUITE_P(
         Untouched{EarlierProgram, "1,3,08,,,,", "35413250139461230", "36413200139461200"},
         Untouched{EarlierProgram, "1,2,00,1,1,,", "51285901000072501", "36285901000072501"}));
 
+// The distance unit beside the position limit says what the Unit list shows, for a document
+// opened at start-up and by Open.
+using UnitLabel = MainFormTest;
+
+TEST_F(UnitLabel, FollowsTheUnitList) {
+    const struct {
+        const TProgramVariant& (*program)();
+        const char* type;
+        const char* units;
+    } cases[] = {{LaterProgram, "1,1,00,,1,,", "1"},
+                 {LaterProgram, "1,1,00,,1,,", "0"},
+                 {LaterProgram, "1,2,00,1,1,,", "1"},
+                 {EarlierProgram, "1,3,08,,,,", "0"}};
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("wyx-unit-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const AnsiString path = (dir / "doc.r2").string();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " units " + c.units);
+        program_ = &c.program();
+        TMainForm* f = MakeWithType(c.type);
+        f->SetAprsMenuItem(9, "0100");
+        f->SetAprsMenuItem(12, c.units);
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomically(path, WriteDocumentText(*f, ""), error));
+        std::string a0 = "prog", a1 = path;
+        char* argv[] = {a0.data(), a1.data()};
+        SetCommandLine(2, argv);
+        f = Make();
+        f->OpenCommandLineDocument(); // as when the window is first shown
+        auto expectShown = [f] {
+            EXPECT_TRUE(f->Label16->Visible());
+            EXPECT_EQ(f->Label16->Caption(), f->ComboBox13->ItemIndex() == 0 ? "mile" : "km");
+        };
+        EXPECT_EQ(f->ComboBox13->ItemIndex(), *c.units - '0');
+        expectShown();
+        SetCommandLine(1, argv);
+        TestSeam().FileDialogAnswers = {path};
+        f->Open1Click(f);
+        expectShown();
+    }
+    std::filesystem::remove_all(dir);
+}
+
 } // namespace
 } // namespace editortest
