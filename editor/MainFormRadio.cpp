@@ -10,12 +10,15 @@ void TMainForm::Read1Click(TObject*) {
         return;
     }
     if (!QuerySaveChanges()) return;
-    ModifiedFlag = 0;
+
+    // The read fills a document of its own. One that does not reach its end (invalid radio,
+    // time-out, cancel, serial error) leaves this one, its name, caption, layout and settings
+    // as they were.
+    if (ReadForm->ShowModal() != mrOk) return;
+
+    TakeSlots(ReadForm->ReadDocument);
     DocumentName = MainFormText::Untitled;
     SetCaption(TitleBase + " [Radio]");
-
-    ReadForm->ShowModal();
-
     LayoutGrids();
     ApplyRadioTypeToControls();
     RefreshAllControls();

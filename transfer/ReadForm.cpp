@@ -44,28 +44,26 @@ void TReadForm::LayoutForRegion(char region) {
 }
 
 int TReadForm::RecordSlot() const {
-    return ::RecordSlot({ChannelIndex, SubIndex, LastChannel}, *MainForm);
+    return ::RecordSlot({ChannelIndex, SubIndex, LastChannel}, ReadDocument);
 }
 
 void TReadForm::SendReadStep(int step) {
     StepNumber = step;
-    SendLine(ReadCommand(steps_, step, {ChannelIndex, SubIndex, LastChannel}, *MainForm));
+    SendLine(ReadCommand(steps_, step, {ChannelIndex, SubIndex, LastChannel}, ReadDocument));
 }
 
 AnsiString TReadForm::CollectReply() {
     return ReadReplyBytes(steps_.EchoSkipLength(StepNumber), reshape::kRecordCapacity);
 }
 
-void TReadForm::CancelCompleted() {
-    MainForm->LayoutGrids();
-    MainForm->RefreshAllControls();
-    MainForm->StoreTypeAndLimits();
+void TReadForm::BeforeStart() {
+    if (MainForm) ReadDocument = *MainForm;
 }
 
 void TReadForm::HandleHandshake(const ReadHandshakeStep& step, const AnsiString& reply) {
     switch (step.Action) {
     case ReadAction::ClearDocument:
-        MainForm->ClearDocument();
+        ReadDocument.ClearDocument();
         break;
     case ReadAction::BeaconQuery:
         if (reply != "BCN 0") {
@@ -87,18 +85,18 @@ void TReadForm::HandleHandshake(const ReadHandshakeStep& step, const AnsiString&
         }
         break;
     case ReadAction::RadioType:
-        MainForm->SetRadioType(reply);
+        ReadDocument.SetRadioType(reply);
         // Nothing but the type has been stored yet: clear again so that the defaults of what
         // the read does not fill (bands, CALL of region '3', menu slots) are those of this
         // radio's type, not of the document's earlier one.
-        MainForm->ClearDocument();
+        ReadDocument.ClearDocument();
         if (steps_.LayoutFromRadioType) LayoutForRegion(reply.size() > 2 ? reply[2] : '\0');
         break;
     case ReadAction::BandLimits:
-        MainForm->SetBandLimits(reply);
+        ReadDocument.SetBandLimits(reply);
         break;
     case ReadAction::DualQuery:
-        MainForm->SetRadioMenuItem(1, reply);
+        ReadDocument.SetRadioMenuItem(1, reply);
         break;
     case ReadAction::StartRecords:
         ChannelIndex = 0;
@@ -113,16 +111,16 @@ void TReadForm::HandleItem(const ReadItem& item, const AnsiString& reply, char r
     const AnsiString value = ApplyRule(item.Rule, reply);
     switch (item.Group) {
     case MenuGroup::Radio:
-        MainForm->SetRadioMenuItem(item.Slot, value);
+        ReadDocument.SetRadioMenuItem(item.Slot, value);
         break;
     case MenuGroup::Aprs:
-        MainForm->SetAprsMenuItem(item.Slot, value);
+        ReadDocument.SetAprsMenuItem(item.Slot, value);
         break;
     case MenuGroup::Sstv:
-        MainForm->SetSstvMenuItem(item.Slot, value);
+        ReadDocument.SetSstvMenuItem(item.Slot, value);
         break;
     case MenuGroup::Remote:
-        MainForm->SetRemoteMenuItem(item.Slot, value);
+        ReadDocument.SetRemoteMenuItem(item.Slot, value);
         break;
     }
     Tick();
@@ -172,32 +170,32 @@ void TReadForm::HandleReply(const AnsiString& reply, char region) {
     switch (StepNumber) {
     case 1: // a channel with nothing in it leaves its slot empty, whatever it held before
         if (readrec::StartMemory(ReplyRecord, reply, region)) return SendReadStep(2);
-        MainForm->ClearMemoryRecord(RecordSlot());
+        ReadDocument.ClearMemoryRecord(RecordSlot());
         return NextChannel();
     case 2:
         readrec::AppendMemorySplit(ReplyRecord, reply);
         return SendReadStep(3);
     case 3:
         readrec::FinishMemoryName(ReplyRecord, reply);
-        MainForm->SetMemoryRecord(RecordSlot(), ReplyRecord);
+        ReadDocument.SetMemoryRecord(RecordSlot(), ReplyRecord);
         return NextChannel();
     case 4:
         if (readrec::StartMemory(ReplyRecord, reply, region)) return SendReadStep(13);
-        MainForm->ClearMemoryRecord(RecordSlot());
+        ReadDocument.ClearMemoryRecord(RecordSlot());
         return NextScanEdgeRow(region);
     case 13:
         readrec::AppendScanEdgeSplit(ReplyRecord, reply);
         return SendReadStep(12);
     case 12:
         readrec::FinishScanEdgeName(ReplyRecord, reply);
-        MainForm->SetMemoryRecord(RecordSlot(), ReplyRecord);
+        ReadDocument.SetMemoryRecord(RecordSlot(), ReplyRecord);
         return NextScanEdgeRow(region);
     case 9:
         readrec::StartCall(ReplyRecord, SubIndex, reply, region);
         return SendReadStep(10);
     case 10:
         readrec::FinishCall(ReplyRecord, reply);
-        MainForm->SetCallRecord(SubIndex, ReplyRecord);
+        ReadDocument.SetCallRecord(SubIndex, ReplyRecord);
         Tick();
         SubIndex = SubIndex == 0 ? 1 : 0;
         return SendReadStep(SubIndex == 1 ? 9 : 8);
@@ -207,7 +205,7 @@ void TReadForm::HandleReply(const AnsiString& reply, char region) {
             return SendReadStep(11);
         }
         if (readrec::VfoWithoutPower(ReplyRecord, reply))
-            MainForm->SetVfoRecord(SubIndex, ReplyRecord);
+            ReadDocument.SetVfoRecord(SubIndex, ReplyRecord);
         Tick();
         if (SubIndex >= 5) {
             SubIndex = 0;
@@ -217,12 +215,12 @@ void TReadForm::HandleReply(const AnsiString& reply, char region) {
         return SendReadStep(8);
     case 11:
         readrec::FinishVfoPower(ReplyRecord, reply);
-        MainForm->SetVfoRecord(SubIndex, ReplyRecord);
+        ReadDocument.SetVfoRecord(SubIndex, ReplyRecord);
         Tick();
         ++SubIndex;
         return SendReadStep(8);
     case 27:
-        MainForm->SetProgramVfoRecord(SubIndex, reply);
+        ReadDocument.SetProgramVfoRecord(SubIndex, reply);
         Tick();
         if (SubIndex < 5) {
             ++SubIndex;
@@ -235,9 +233,9 @@ void TReadForm::HandleReply(const AnsiString& reply, char region) {
         return NextDtmf(region);
     case 26:
         readrec::FinishDtmfName(ReplyRecord, reply);
-        MainForm->SetDtmfRecord(ChannelIndex, ReplyRecord);
+        ReadDocument.SetDtmfRecord(ChannelIndex, ReplyRecord);
         return NextDtmf(region);
     default: // the end step, a cancelled transfer, or a step the table does not handle
-        CloseTransfer();
+        CloseTransfer(StepNumber == steps_.EndStep ? mrOk : mrCancel);
     }
 }

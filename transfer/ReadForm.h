@@ -1,6 +1,9 @@
-// The "Read" form: reads the whole radio into the document, one command at a time, following
-// a read step table.
+// The "Read" form: reads the whole radio, one command at a time, following a read step table.
+// The read fills a copy of the main window's document taken when it starts; ShowModal returns
+// mrOk only for a read that reached its end, and any other end leaves the main window's
+// document as it was.
 #pragma once
+#include "editor/model/MemoryDocument.h"
 #include "transfer/StepTables.h"
 #include "transfer/TransferForm.h"
 
@@ -13,12 +16,16 @@ class TReadForm : public TTransferForm {
 
     void SendReadStep(int step);
 
+    // The document the read fills, from a copy of the main window's.
+    TMemoryDocument ReadDocument;
+
   protected:
     void StartTransfer() override { SendReadStep(steps_.FirstStep); }
     void SendStep(int step) override { SendReadStep(step); }
     AnsiString CollectReply() override;
     void HandleReply(const AnsiString& reply, char region) override;
-    void CancelCompleted() override;
+    void BeforeStart() override;
+    char ReplyRegion() const override { return ReadDocument.RegionDigit(); }
 
     virtual void HandleHandshake(const ReadHandshakeStep& step, const AnsiString& reply);
     void HandleItem(const ReadItem& item, const AnsiString& reply, char region);

@@ -127,7 +127,7 @@ void TTransferForm::QComm1CommEvent(TObject*, uint32_t&) {
     commandOutstanding_ = false;
     Timer1->SetEnabled(false);
     if (CancelRequested) StepNumber = 24;
-    const char region = DocumentRegion();
+    const char region = ReplyRegion();
     HandleReply(CollectReply(), region);
 }
 
@@ -143,19 +143,12 @@ void TTransferForm::StopTransfer() {
     QComm1->CloseCommport();
 }
 
-void TTransferForm::CloseTransfer() {
-    if (CancelRequested) {
-        FinishCancel(); // the outstanding reply came before the cancel timer
-        return;
-    }
+void TTransferForm::CloseTransfer(int result) {
     StopTransfer();
-    Close();
-}
-
-void TTransferForm::FinishCancel() {
-    StopTransfer();
-    CancelCompleted();
-    Close();
+    if (Modal())
+        SetModalResult(result);
+    else
+        Close();
 }
 
 void TTransferForm::InvalidRadio() {
@@ -186,5 +179,5 @@ void TTransferForm::Button1Click(TObject*) {
 }
 
 void TTransferForm::Timer3Timer(TObject*) {
-    FinishCancel();
+    CloseTransfer();
 }

@@ -44,8 +44,8 @@ class TTransferForm : public TForm {
     virtual void SendStep(int step) = 0;
     virtual AnsiString CollectReply() = 0;
     virtual void HandleReply(const AnsiString& reply, char region) = 0;
-    // What a cancelled transfer does besides closing the port and the form.
-    virtual void CancelCompleted() {}
+    // Region digit that steers the handling of a reply.
+    virtual char ReplyRegion() const { return DocumentRegion(); }
 
     // Command text, then CR, then the reply time-out starts.
     void SendLine(const AnsiString& command);
@@ -61,9 +61,9 @@ class TTransferForm : public TForm {
     // Every end stops the transfer before anything else: no timer left running and the port
     // closed, so no later reply is handled and nothing more is sent, even behind a message.
     void StopTransfer();
-    // The closing branch: the end of the sequence, or the end of a cancel.
-    void CloseTransfer();
-    void FinishCancel();
+    // The closing branch: the end of the sequence, or the end of a cancel (its outstanding
+    // reply, or its timer when the reply does not come first). A modal form returns result.
+    void CloseTransfer(int result = mrCancel);
     void InvalidRadio();
     void StopBox(const AnsiString& text);
     void Tick() { ProgressBar1->SetPosition(ProgressBar1->Position() + 1); }

@@ -175,6 +175,14 @@ void TMemoryDocument::ClearDocument() {
     LoadDefaults();
 }
 
+void TMemoryDocument::TakeSlots(const TMemoryDocument& other) {
+    const int activeGrid = ActiveGrid, lastChannel = LastChannel, modified = ModifiedFlag;
+    *this = other;
+    ActiveGrid = activeGrid;
+    LastChannel = lastChannel;
+    ModifiedFlag = modified;
+}
+
 AnsiString TMemoryDocument::GetAprsMenuItem(int slot) const {
     return Fetch(aprs_, slot);
 }

@@ -53,6 +53,8 @@ class TMemoryDocument {
     // unitIdentifier: the program's APRS unit identifier, the default unproto address.
     explicit TMemoryDocument(const AnsiString& unitIdentifier = "APZ902");
     virtual ~TMemoryDocument() = default;
+    TMemoryDocument(const TMemoryDocument&) = default;
+    TMemoryDocument& operator=(const TMemoryDocument&) = default;
 
     // Field k of a record (rest-of-line rule for memory names, DTMF names, radio-menu items
     // and the scratch-name selectors); empty for unknown selectors and indexes.
@@ -74,6 +76,9 @@ class TMemoryDocument {
     void SetBandLimit(int slot, const AnsiString& text);
     // Empties memory 0..N+20, CALL, VFO and DTMF slots, then LoadDefaults.
     void ClearDocument();
+    // Takes over every slot of another document (a radio read filled it); ActiveGrid,
+    // LastChannel and ModifiedFlag, which belong to the window showing it, stay.
+    void TakeSlots(const TMemoryDocument& other);
 
     AnsiString GetAprsMenuItem(int slot) const;
     void SetAprsMenuItem(int slot, const AnsiString& text);

@@ -246,8 +246,8 @@ TEST_F(EarlierTransfer, RefusesTheLaterRadioBothWays) {
         EXPECT_EQ(Messages().back(), "The radio is invalid.\nPlease check and try again.");
         EXPECT_EQ(LastCaption(), "WYX-R2");
         EXPECT_EQ(TestSeam().MessageBoxes.back().Flags, MB_OK | MB_ICONSTOP);
-        // A read has cleared the document first; a write leaves it alone.
-        EXPECT_EQ(MainForm->GetMemoryRecord(3).empty(), !c.write);
+        // Neither direction changes the document.
+        EXPECT_EQ(MainForm->GetRecordField(selMemory, 3, 17), "OLD");
         TestSeam().Reset();
         TestSeam().Active = true;
     }

@@ -250,9 +250,9 @@ TEST_F(RadioCommands, ASaveThatDidNotHappenStopsTheCommandThatAsked) {
 TEST_F(RadioCommands, AfterAReadTheTypeReadIsLaidOutAndStored) {
     TMainForm* f = MakeWithType("1,1,00,,,,");
     TestSeam().OnShowModal = [&](TForm*) {
-        // What a read of a region-'0' radio leaves in the document.
-        f->SetRadioType("1,0,0E,,,,");
-        f->SetBandLimits("00144,00145,00430,00439,00430,00439");
+        // What a read of a region-'0' radio hands over.
+        ReadForm->ReadDocument.SetRadioType("1,0,0E,,,,");
+        ReadForm->ReadDocument.SetBandLimits("00144,00145,00430,00439,00430,00439");
         return mrOk;
     };
     f->Read1Click(f);

@@ -2,7 +2,9 @@
 // paths, and every way a read can end early.
 #include "tests/transfer/TransferFixture.h"
 
+#include "editor/model/DocumentFile.h"
 #include "platform/GuiPost.h"
+#include "platform/Registry.h"
 #include "platform/TestSeam.h"
 
 using namespace radiosim;
@@ -127,7 +129,7 @@ TEST_F(TransferTest, ReadRefusesAnotherModel) {
               "The radio is invalid.\nPlease check and try again.");
     EXPECT_EQ(TestSeam().MessageBoxes[0].Caption, "WYX-R2M");
     EXPECT_EQ(TestSeam().MessageBoxes[0].Flags, MB_OK | MB_ICONSTOP);
-    EXPECT_EQ(MainForm->GetMemoryRecord(3), ""); // the document was cleared first
+    EXPECT_EQ(MainForm->GetRecordField(selMemory, 3, 17), "OLD"); // the document is kept
 }
 
 TEST_F(TransferTest, ReadTimesOutWhenTheRadioFallsSilent) {
@@ -135,18 +137,15 @@ TEST_F(TransferTest, ReadTimesOutWhenTheRadioFallsSilent) {
     Faults f;
     f.SilentAfter = 40;
     StartRadio(state, f);
+    const std::vector<AnsiString> before = DocumentSlots();
     Read();
     EXPECT_EQ(Messages(), std::vector<AnsiString>{"Communication timeout error."});
     Lines sent = radio_->Transcript();
     EXPECT_EQ(sent, Head(ExpectedReadOrder(state), 41));
-    // What arrived before the silence is kept.
-    const std::string first = state.Memory.begin()->first;
-    ASSERT_EQ(first.size(), 3u);
-    ASSERT_LT(std::stoi(first), 5);
-    EXPECT_EQ(MainForm->GetRecordField(selMemory, std::stoi(first), 1), state.Memory.at(first)[1]);
+    ExpectSameSlots(DocumentSlots(), before); // nothing of what arrived is taken over
 }
 
-TEST_F(TransferTest, CancelMidReadSendsNothingMoreAndLaysOutTheDocument) {
+TEST_F(TransferTest, CancelMidReadSendsNothingMoreAndKeepsTheDocument) {
     RadioState state = SampleState('0');
     UseDocumentType(SampleType('1'));
     StartRadio(state, CancelAt(ReadForm, 30));
@@ -154,8 +153,51 @@ TEST_F(TransferTest, CancelMidReadSendsNothingMoreAndLaysOutTheDocument) {
     EXPECT_TRUE(RunUntil([] { return !ReadForm->Timer3->Enabled(); }));
     EXPECT_EQ(radio_->Transcript(), Head(ExpectedReadOrder(state), 31));
     EXPECT_EQ(Messages(), std::vector<AnsiString>{});
-    EXPECT_EQ(MainForm->LastChannel, 149); // the radio type read before the cancel
+    EXPECT_EQ(MainForm->LastChannel, 199); // not the radio type read before the cancel
     EXPECT_FALSE(ReadForm->QComm1->GetPortStatus());
+}
+
+// A read that does not reach its end leaves the document as it was before Read: file text,
+// name, caption, changed mark, radio type, grid layout and stored settings. The radio is of
+// another region, so a type taken over on the way would show in the layout.
+TEST_F(TransferTest, AReadThatDoesNotFinishLeavesTheDocumentAsItWas) {
+    auto state = [] {
+        const TMainForm& f = *MainForm;
+        std::vector<AnsiString> v{WriteDocumentText(f, f.Edit2->Text()), f.Caption(),
+                                  std::to_string(f.ModifiedFlag), std::to_string(f.LastChannel),
+                                  std::to_string(f.StringGrid2->RowCount())};
+        TRegistry reg;
+        reg.OpenKey(MainFormText::SettingsKey, true);
+        for (const char* name : {"Type", "Limit0", "Limit3", "Limit4", "Limit5"})
+            v.push_back(reg.ReadString(name));
+        return v;
+    };
+    Faults silent, hangUp;
+    silent.SilentAfter = 40;
+    hangUp.HangUpAfter = 25;
+    const struct {
+        const char* what;
+        bool otherModel;
+        Faults faults;
+    } cases[] = {{"other model", true, {}},
+                 {"time-out", false, silent},
+                 {"cancel", false, CancelAt(ReadForm, 30)},
+                 {"line gone", false, hangUp}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        UseDocumentType(SampleType('1'));
+        MainForm->Edit2->SetText("kept comment");
+        MainForm->DocumentName = "/tmp/reads/kept.r2";
+        MainForm->UpdateCaption();
+        MainForm->StoreTypeAndLimits();
+        MainForm->ModifiedFlag = 1;
+        TestSeam().MessageBoxAnswers = {IDNO}; // not saved first
+        const std::vector<AnsiString> before = state();
+        StartRadio(SampleState('0', c.otherModel), c.faults);
+        Read();
+        EXPECT_TRUE(RunUntil([] { return !ReadForm->Timer3->Enabled(); }));
+        EXPECT_EQ(state(), before);
+    }
 }
 
 TEST_F(TransferTest, CancelDuringTheBeaconRetryStopsTheRetry) {
