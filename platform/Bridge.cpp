@@ -133,6 +133,11 @@ TForm* FormOf(TControl* c) {
 
 namespace {
 
+// Alt, with or without Shift, and no Ctrl: the accelerator keys.
+bool AltOnly(Qt::KeyboardModifiers mods) {
+    return (mods & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
+}
+
 // The button of the control's form that Enter (Default) or Escape (Cancel) clicks.
 TButton* DialogButton(TControl* c, uint16_t vk) {
     TForm* form = FormOf(c);
@@ -170,6 +175,15 @@ class ControlHook : public QObject {
     bool eventFilter(QObject* obj, QEvent* e) override {
         if (obj != target_) return false;
         switch (e->type()) {
+        // Alt with a letter a control of the form owns comes to the control as a key, so the
+        // toolkit's own shortcuts (the menu bar's among them) never compete for it.
+        case QEvent::ShortcutOverride: {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (!AltOnly(k->modifiers()) || !AcceleratorOwner(control_, VirtualKey(k->key())))
+                return false;
+            e->accept();
+            return true;
+        }
         // Keys and clicks end at the control: its parents never see them again.
         case QEvent::KeyPress:
             Guarded([&] { Key(static_cast<QKeyEvent*>(e)); });
@@ -227,19 +241,23 @@ class ControlHook : public QObject {
         uint16_t vk = VirtualKey(e->key());
         TShiftState shift = ShiftState(e->modifiers());
         if (e->key() == Qt::Key_Backtab) shift |= ssShift;
-        // Tab moves the focus along the form's tab order and Ctrl+Tab is the page control's,
-        // before any key handler sees them.
-        if (vk == VK_TAB && !(shift & ssAlt)) {
-            if (!(shift & ssCtrl))
-                SelectNextControl(control_, !(shift & ssShift));
-            else
-                OfferDialogKey(control_, vk, shift);
+        // Tab moves the focus along the form's tab order; Ctrl+Tab, Ctrl+PageDown and
+        // Ctrl+PageUp are the page control's. No key handler sees a key taken here.
+        if (vk == VK_TAB && !(shift & (ssAlt | ssCtrl))) {
+            SelectNextControl(control_, !(shift & ssShift));
             return;
         }
+        bool ctrlOnly = (shift & (ssCtrl | ssAlt)) == ssCtrl;
+        if (ctrlOnly && (vk == VK_TAB || vk == VK_PRIOR || vk == VK_NEXT))
+            if (OfferDialogKey(control_, vk, shift) || vk == VK_TAB) return;
         if (vk) {
             uint16_t key = vk;
             if (control_->RunKeyDown(key, shift)) return;
-            if ((vk == VK_PRIOR || vk == VK_NEXT) && OfferDialogKey(control_, vk, shift)) return;
+            if (AltOnly(e->modifiers()))
+                if (TWinControl* owner = AcceleratorOwner(control_, vk)) {
+                    owner->AcceleratorPressed();
+                    return;
+                }
             if (control_->DeliverKeyDown(vk, e)) return;
         }
         bool plain = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));

@@ -125,8 +125,14 @@ class TWinControl : public TControl {
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int v) { tabOrder_ = v; }
     // A dialog key (Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown, Ctrl+PageUp) offered to the
-    // focused control and then its parents; true when this control acted on it.
+    // focused control, its parents and then the rest of its form, before any key handler;
+    // true when this control acted on it.
     virtual bool DialogKey(uint16_t key, TShiftState shift);
+    // Whether Alt with the "&" letter of the caption acts on this control; of the visible,
+    // enabled controls of a form the first in tab order takes it, before the menu bar.
+    virtual bool TakesAccelerator() const { return false; }
+    // Alt with the control's "&" letter was pressed.
+    virtual void AcceleratorPressed() {}
     // Widget children are placed in (the group box's frame, a tab sheet's page, a form's client).
     virtual QWidget* ClientWidget() const;
 
@@ -212,6 +218,8 @@ class TButton : public TWinControl {
     void CaptionChanged() override;
     // Clicks the button as the user would.
     void Click();
+    bool TakesAccelerator() const override { return true; }
+    void AcceleratorPressed() override; // clicks
 };
 
 // Setting Checked to a new value runs OnClick exactly like a user click.
@@ -221,6 +229,8 @@ class TCheckBox : public TWinControl {
     bool Checked() const { return checked_; }
     void SetChecked(bool v);
     void CaptionChanged() override;
+    bool TakesAccelerator() const override { return true; }
+    void AcceleratorPressed() override; // focuses and toggles
 
   private:
     bool checked_ = false;
@@ -234,6 +244,8 @@ class TRadioButton : public TWinControl {
     bool Checked() const { return checked_; }
     void SetChecked(bool v);
     void CaptionChanged() override;
+    bool TakesAccelerator() const override { return true; }
+    void AcceleratorPressed() override; // focuses and checks
 
   private:
     bool checked_ = false;
@@ -246,6 +258,8 @@ class TGroupBox : public TWinControl {
     void FontChanged() override;
     void CaptionChanged() override;
     QWidget* ClientWidget() const override;
+    bool TakesAccelerator() const override { return true; }
+    void AcceleratorPressed() override; // focuses the first control inside
 };
 
 class TPanel : public TWinControl {
@@ -290,6 +304,8 @@ class TRadioGroup : public TWinControl {
     // The button widgets, for key handlers assigned to them.
     TRadioButton* Button(int i) const;
     void CaptionChanged() override;
+    bool TakesAccelerator() const override { return true; }
+    void AcceleratorPressed() override; // focuses the first button
     void FontChanged() override;
     void GeometryChanged() override;
 

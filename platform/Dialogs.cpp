@@ -51,6 +51,13 @@ QString FilterToQt(const AnsiString& filter) {
     return out.join(";;");
 }
 
+// The type list shows each description exactly as the filter gives it (a description that
+// names its pattern shows it once); the pattern in parentheses only selects the files.
+void SetDialogFilter(QFileDialog& dialog, const AnsiString& filter) {
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilter(FilterToQt(filter));
+}
+
 QAbstractPrintDialog::PrintDialogOptions PrintDialogOptions() {
     return QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
            QAbstractPrintDialog::PrintCollateCopies;
@@ -83,8 +90,8 @@ bool TFileDialog::Execute() {
             QFileInfo f(QString::fromLocal8Bit(FileName.c_str()));
             dir = f.isAbsolute() ? f.absoluteFilePath() : dir + "/" + f.filePath();
         }
-        QFileDialog dialog(QApplication::activeWindow(), wyx::ToQt(Title, ANSI_CHARSET), dir,
-                           FilterToQt(Filter));
+        QFileDialog dialog(QApplication::activeWindow(), wyx::ToQt(Title, ANSI_CHARSET), dir);
+        SetDialogFilter(dialog, Filter);
         dialog.setAcceptMode(IsSave() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setFileMode(IsSave() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!DefaultExt.empty())

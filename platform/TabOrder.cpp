@@ -96,9 +96,28 @@ void SelectNextControl(TControl* current, bool forward) {
     }
 }
 
+void SelectFirstWithin(TWinControl* container) {
+    TForm* form = FormOf(container);
+    if (!form) return;
+    QWidget* window = form->Widget();
+    for (TWinControl* c : TabOrderList(form))
+        if (container->Widget()->isAncestorOf(c->Widget()) && TabStopNow(c, window)) {
+            c->Widget()->setFocus(Qt::ShortcutFocusReason);
+            return;
+        }
+}
+
 bool OfferDialogKey(TControl* focused, uint16_t key, TShiftState shift) {
     for (TControl* p = focused; p; p = p->Parent())
         if (auto* w = dynamic_cast<TWinControl*>(p); w && w->DialogKey(key, shift)) return true;
+    // A control outside the page control (a field above the pages) switches its pages too.
+    TForm* form = FormOf(focused);
+    if (!form) return false;
+    QWidget* window = form->Widget();
+    for (TWinControl* c : TabOrderList(form))
+        if (c->Widget()->isVisibleTo(window) && c->Widget()->isEnabled() &&
+            c->DialogKey(key, shift))
+            return true;
     return false;
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+class QFileDialog;
 class QKeyEvent;
 class QPrinter;
 class QWidget;
@@ -41,8 +42,16 @@ inline constexpr const char* kFocusAskedProperty = "wyxFocusAsked";
 // The Tab key's order of a form's controls, and a move of the focus along it from a control.
 std::vector<TWinControl*> TabOrderList(TForm* form);
 void SelectNextControl(TControl* current, bool forward);
-// Offers a dialog key to the focused control and its parents; true when one acted on it.
+// Focuses the first control inside a container that the Tab key would stop at.
+void SelectFirstWithin(TWinControl* container);
+// Offers a dialog key to the focused control, its parents and then the other controls of its
+// form; true when one acted on it.
 bool OfferDialogKey(TControl* focused, uint16_t key, TShiftState shift);
+
+// The upper-case letter or digit after the caption's "&" (not "&&"), or 0.
+uint16_t AcceleratorKey(const AnsiString& caption);
+// The control of the focused control's form that takes Alt with the key, or null.
+TWinControl* AcceleratorOwner(TControl* focused, uint16_t key);
 
 // The control a widget belongs to, or null.
 TControl* ControlOf(const QWidget* w);
@@ -56,6 +65,8 @@ void HookWidget(TControl* c, QWidget* target, QWidget* origin);
 // File dialog helpers: the class library's filter as a Qt filter; the default extension
 // added to a name that has none.
 QString FilterToQt(const AnsiString& filter);
+// Gives a file dialog the filter, its type list showing the descriptions as written.
+void SetDialogFilter(QFileDialog& dialog, const AnsiString& filter);
 AnsiString WithDefaultExt(const AnsiString& path, const AnsiString& ext);
 
 // What the print dialog offers: no page range, selection or current page.

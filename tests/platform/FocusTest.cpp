@@ -1,8 +1,11 @@
-// Focus rules: an edit's AutoSelect, the Tab key's order and the page control's keys.
+// Focus rules: an edit's AutoSelect, the Tab key's order, the page control's keys and the
+// accelerators.
 #include "Helpers.h"
 #include "platform/ComCtrls.h"
 #include "platform/Controls.h"
+#include "platform/Menus.h"
 #include <QLineEdit>
+#include <QMenu>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -172,4 +175,91 @@ TEST_F(FocusTest, CtrlKeysSwitchPages) {
     PressKey(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(pc->ActivePageIndex(), 0);
     EXPECT_EQ(changes, expectedChanges);
+}
+
+// With Ctrl held, Tab and the page keys switch the form's pages from a control on a page whose
+// key handler takes Page Up / Page Down and from an edit outside the page control; no key
+// handler sees them. Plain Page Down still reaches the handler.
+TEST_F(FocusTest, CtrlPageKeysSwitchPagesFromEveryControl) {
+    auto* comment = Put<TEdit>(form.get(), 10, 10, "comment");
+    auto* pc = Put<TPageControl>(form.get(), 10, 40, "pages");
+    pc->SetBounds(10, 40, 300, 200);
+    TEdit* call = nullptr;
+    for (const char* caption : {"One", "Two", "Three"}) {
+        auto* sheet = new TTabSheet(form.get());
+        sheet->SetPageControl(pc);
+        sheet->SetCaption(caption);
+        if (!call) call = Put<TEdit>(sheet, 10, 10, "call");
+    }
+    int handled = 0;
+    auto stepper = [&](TObject*, uint16_t& key, TShiftState) {
+        if (key != VK_PRIOR && key != VK_NEXT) return;
+        ++handled;
+        key = 0;
+    };
+    call->OnKeyDown = stepper;
+    comment->OnKeyDown = stepper;
+    form->OnKeyDown = stepper;
+    form->KeyPreview = true;
+    ShowActive();
+    struct Case {
+        TEdit* from;
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int page;
+    };
+    const Case cases[] = {
+        {call, Qt::Key_PageDown, Qt::ControlModifier, 1},
+        {comment, Qt::Key_PageDown, Qt::ControlModifier, 2},
+        {comment, Qt::Key_Tab, Qt::ControlModifier, 0},
+        {comment, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2},
+        {comment, Qt::Key_PageUp, Qt::ControlModifier, 1},
+        {call, Qt::Key_PageUp, Qt::ControlModifier, 0},
+    };
+    for (const Case& c : cases) {
+        c.from->SetFocus();
+        PressKey(InputWidget(c.from), c.key, c.mods);
+        EXPECT_EQ(pc->ActivePageIndex(), c.page) << c.from->Name << " " << c.key;
+    }
+    EXPECT_EQ(handled, 0);
+    call->SetFocus();
+    PressKey(InputWidget(call), Qt::Key_PageDown);
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(pc->ActivePageIndex(), 0);
+}
+
+// Alt with a letter that both the menu bar and a box on the shown page carry goes to the box
+// every time; when the box is hidden or disabled the menu bar takes it.
+TEST_F(FocusTest, AcceleratorHasOneOwner) {
+    auto* menu = new TMainMenu(form.get());
+    auto* file = new TMenuItem(form.get());
+    file->SetCaption("&File");
+    auto* open = new TMenuItem(form.get());
+    open->SetCaption("&Open...");
+    menu->Items()->Add(file);
+    file->Add(open);
+    form->SetMenu(menu);
+    auto* edit = Put<TEdit>(form.get(), 10, 10, "edit");
+    auto* box = Put<TGroupBox>(form.get(), 10, 40, "box");
+    box->SetBounds(10, 40, 200, 100);
+    box->SetCaption("&Function");
+    Put<TCheckBox>(box, 10, 30, "dual");
+    ShowActive();
+    struct Case {
+        bool visible, enabled, boxTakesIt;
+    };
+    const Case cases[] = {{true, true, true}, {false, true, false}, {true, false, false}};
+    for (const Case& c : cases) {
+        box->SetVisible(c.visible);
+        box->SetEnabled(c.enabled);
+        edit->SetFocus();
+        for (int press = 0; press < 2; ++press) { // the second from where the first led
+            PressKey(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+            EXPECT_EQ(file->Menu()->isVisible(), !c.boxTakesIt) << c.visible << c.enabled << press;
+            if (c.boxTakesIt) {
+                EXPECT_EQ(FocusedName(), "dual") << press;
+            }
+            file->Menu()->hide();
+        }
+    }
 }
