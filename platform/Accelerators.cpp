@@ -3,7 +3,6 @@
 // does, the key is left to the form's menu bar.
 #include "platform/Forms.h"
 #include "platform/internal/Bridge.h"
-#include <QWidget>
 #include <cctype>
 
 namespace wyx {
@@ -21,14 +20,10 @@ uint16_t AcceleratorKey(const AnsiString& caption) {
 }
 
 TWinControl* AcceleratorOwner(TControl* focused, uint16_t key) {
-    TForm* form = FormOf(focused);
-    if (!form || key == 0) return nullptr;
-    QWidget* window = form->Widget();
-    for (TWinControl* c : TabOrderList(form))
-        if (c->TakesAccelerator() && AcceleratorKey(c->Caption()) == key &&
-            c->Widget()->isVisibleTo(window) && c->Widget()->isEnabled())
-            return c;
-    return nullptr;
+    if (key == 0) return nullptr;
+    return FirstShownControl(focused, [key](TWinControl* c) {
+        return c->TakesAccelerator() && AcceleratorKey(c->Caption()) == key;
+    });
 }
 
 } // namespace wyx

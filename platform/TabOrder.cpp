@@ -111,14 +111,16 @@ bool OfferDialogKey(TControl* focused, uint16_t key, TShiftState shift) {
     for (TControl* p = focused; p; p = p->Parent())
         if (auto* w = dynamic_cast<TWinControl*>(p); w && w->DialogKey(key, shift)) return true;
     // A control outside the page control (a field above the pages) switches its pages too.
-    TForm* form = FormOf(focused);
-    if (!form) return false;
+    return FirstShownControl(focused, [&](TWinControl* c) { return c->DialogKey(key, shift); });
+}
+
+TWinControl* FirstShownControl(TControl* member, const std::function<bool(TWinControl*)>& takes) {
+    TForm* form = FormOf(member);
+    if (!form) return nullptr;
     QWidget* window = form->Widget();
     for (TWinControl* c : TabOrderList(form))
-        if (c->Widget()->isVisibleTo(window) && c->Widget()->isEnabled() &&
-            c->DialogKey(key, shift))
-            return true;
-    return false;
+        if (c->Widget()->isVisibleTo(window) && c->Widget()->isEnabled() && takes(c)) return c;
+    return nullptr;
 }
 
 } // namespace wyx

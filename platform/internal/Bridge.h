@@ -47,6 +47,8 @@ void SelectFirstWithin(TWinControl* container);
 // Offers a dialog key to the focused control, its parents and then the other controls of its
 // form; true when one acted on it.
 bool OfferDialogKey(TControl* focused, uint16_t key, TShiftState shift);
+// The first visible, enabled control in tab order of the member's form that takes, or null.
+TWinControl* FirstShownControl(TControl* member, const std::function<bool(TWinControl*)>& takes);
 
 // The upper-case letter or digit after the caption's "&" (not "&&"), or 0.
 uint16_t AcceleratorKey(const AnsiString& caption);
