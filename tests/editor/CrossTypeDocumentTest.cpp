@@ -6,7 +6,6 @@
 #include "platform/FileIo.h"
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -39,8 +38,7 @@ AnsiString FileOfType(const char* type) {
 class CrossTypeDocument : public MainFormTest {};
 
 TEST_F(CrossTypeDocument, ChannelsWithoutARowAreLeftOutWithOneWarning) {
-    const fs::path dir = fs::temp_directory_path() / ("wyx-cross-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const fs::path& dir = ScratchDir();
     const struct {
         const TProgramVariant& (*program)();
         const char* fileType;
@@ -60,10 +58,8 @@ TEST_F(CrossTypeDocument, ChannelsWithoutARowAreLeftOutWithOneWarning) {
         std::string error;
         ASSERT_TRUE(WriteFileAtomically(path, file, error));
         Boxes().clear();
-        std::string a0 = "prog", a1 = path;
-        char* argv[] = {a0.data(), a1.data()};
-        SetCommandLine(c.commandLine ? 2 : 1, argv);
         if (c.commandLine) {
+            SetArguments({path});
             f->OpenCommandLineDocument();
         } else {
             TestSeam().FileDialogAnswers = {path};
@@ -95,10 +91,6 @@ TEST_F(CrossTypeDocument, ChannelsWithoutARowAreLeftOutWithOneWarning) {
             EXPECT_EQ(bytes, file);
         }
     }
-    char prog[] = "test";
-    char* argv[] = {prog};
-    SetCommandLine(1, argv);
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -55,17 +55,8 @@ class DocumentCommands : public MainFormTest {
   protected:
     void SetUp() override {
         MainFormTest::SetUp();
-        std::string t = (fs::temp_directory_path() / "wyx-doc-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(t.data()), nullptr);
-        dir = t;
+        dir = ScratchDir();
         f = MakeWithType("1,2,00,1,1,,");
-    }
-    void TearDown() override {
-        char prog[] = "test";
-        char* argv[] = {prog};
-        SetCommandLine(1, argv);
-        fs::remove_all(dir);
-        MainFormTest::TearDown();
     }
     AnsiString Path(const char* name) const { return (dir / name).string(); }
     AnsiString FileText(const AnsiString& path) const {
@@ -239,9 +230,7 @@ TEST_F(DocumentCommands, APipeNamedAsADocumentIsRefusedAtOnce) {
     f->Open1Click(f);
     ExpectOpenError();
     Boxes().clear();
-    std::string a0 = "prog", a1 = pipe;
-    char* argv[] = {a0.data(), a1.data()};
-    SetCommandLine(2, argv);
+    SetArguments({pipe});
     f->OpenCommandLineDocument();
     ExpectOpenError();
     EXPECT_EQ(f->Edit2->Text(), "mine");
@@ -412,9 +401,7 @@ TEST_F(DocumentCommands, CommandLineJoinsArgumentsAndIgnoresCase) {
     other.SetDtmfRecord(2, "02,99,CL");
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(path, WriteDocumentText(other, "cmd"), error));
-    std::string a0 = "prog", a1 = (dir / "my").string(), a2 = "docs/x.R2";
-    char* argv[] = {a0.data(), a1.data(), a2.data()};
-    SetCommandLine(3, argv);
+    SetArguments({(dir / "my").string(), "docs/x.R2"});
     f->OpenCommandLineDocument();
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(f->GetDtmfRecord(2), "02,99,CL");
@@ -423,9 +410,7 @@ TEST_F(DocumentCommands, CommandLineJoinsArgumentsAndIgnoresCase) {
     EXPECT_EQ(f->ModifiedFlag, 0);
 
     ASSERT_TRUE(WriteFileAtomically(Path("y.doc"), "COMMENT\nz\n", error));
-    std::string b1 = Path("y.doc");
-    char* argv2[] = {a0.data(), b1.data()};
-    SetCommandLine(2, argv2);
+    SetArguments({Path("y.doc")});
     f->OpenCommandLineDocument();
     ExpectOpenError();
     EXPECT_EQ(f->Edit2->Text(), "cmd");

@@ -222,13 +222,7 @@ class SharedDocuments : public MainFormTest {
   protected:
     void SetUp() override {
         MainFormTest::SetUp();
-        std::string t = (fs::temp_directory_path() / "wyx-shared-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(t.data()), nullptr);
-        dir = t;
-    }
-    void TearDown() override {
-        fs::remove_all(dir);
-        MainFormTest::TearDown();
+        dir = ScratchDir();
     }
     static std::vector<AnsiString> EverySlot(const TMainForm& f) {
         std::vector<AnsiString> s{f.GetRadioType()};

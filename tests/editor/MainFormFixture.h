@@ -6,6 +6,7 @@
 #include "editor/Setup.h"
 #include "editor/Welcome.h"
 #include "platform/Registry.h"
+#include "platform/System.h"
 #include "platform/TestSeam.h"
 #include "transfer/ReadForm.h"
 #include "transfer/WriteForm.h"
@@ -14,6 +15,9 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
 
 namespace editortest {
 
@@ -48,6 +52,15 @@ inline void MakeAllPortsMissing() {
         SetPortDevice(n, "/nonexistent/wyx-port");
 }
 
+// The program's command line: the arguments after the program's name.
+inline void SetArguments(std::vector<std::string> args) {
+    args.insert(args.begin(), "test");
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    SetCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
 // Each test starts from a clean settings store with the given values, every serial port
 // missing, and the forms the main window uses; Make() builds the main window.
 class MainFormTest : public ::testing::Test {
@@ -62,6 +75,8 @@ class MainFormTest : public ::testing::Test {
         WriteForm = new TWriteForm(nullptr, *program_->WriteSteps);
     }
     void TearDown() override {
+        SetArguments({});
+        if (!scratch_.empty()) std::filesystem::remove_all(scratch_);
         form_.reset();
         MainForm = nullptr;
         delete WriteForm;
@@ -91,6 +106,15 @@ class MainFormTest : public ::testing::Test {
         return Make();
     }
     std::vector<ShownMessageBox>& Boxes() { return TestSeam().MessageBoxes; }
+    // A folder of the test's own for files, removed after the test.
+    const std::filesystem::path& ScratchDir() {
+        if (scratch_.empty()) {
+            std::string t = (std::filesystem::temp_directory_path() / "wyx-doc-XXXXXX").string();
+            if (::mkdtemp(t.data())) scratch_ = t;
+            EXPECT_FALSE(scratch_.empty()) << "no scratch folder";
+        }
+        return scratch_;
+    }
 
     // The program the forms are built for; a fixture for the earlier program sets it before
     // SetUp.
@@ -98,6 +122,7 @@ class MainFormTest : public ::testing::Test {
 
   private:
     std::unique_ptr<TMainForm> form_;
+    std::filesystem::path scratch_;
 };
 
 } // namespace editortest

@@ -23,9 +23,7 @@ class OpenSaveUntouched : public MainFormTest, public ::testing::WithParamInterf
 TEST_P(OpenSaveUntouched, KeepsEveryByte) {
     const Untouched& c = GetParam();
     TMainForm* f = MakeWithType(c.type);
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("wyx-untouched-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
+    const std::filesystem::path& dir = ScratchDir();
     const AnsiString before = (dir / "before.r2").string(), path = (dir / "doc.r2").string();
     std::string error;
     // The document shown first has both tone alerts on and another position.
@@ -55,7 +53,6 @@ TEST_P(OpenSaveUntouched, KeepsEveryByte) {
     EXPECT_EQ(f->GetAprsMenuItem(4), c.position);
     (f->RegionDigit() == '0' ? f->MaskEdit1 : f->MaskEdit7)->SetText("36");
     EXPECT_EQ(f->GetAprsMenuItem(4), c.edited);
-    std::filesystem::remove_all(dir);
 }
 
 // Region '0' shows seconds with one decimal, the others minutes with two decimals; a position
@@ -84,10 +81,7 @@ TEST_F(UnitLabel, FollowsTheUnitList) {
                  {LaterProgram, "1,1,00,,1,,", "0"},
                  {LaterProgram, "1,2,00,1,1,,", "1"},
                  {EarlierProgram, "1,3,08,,,,", "0"}};
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() / ("wyx-unit-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    const AnsiString path = (dir / "doc.r2").string();
+    const AnsiString path = (ScratchDir() / "doc.r2").string();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " units " + c.units);
         program_ = &c.program();
@@ -96,9 +90,7 @@ TEST_F(UnitLabel, FollowsTheUnitList) {
         f->SetAprsMenuItem(12, c.units);
         std::string error;
         ASSERT_TRUE(WriteFileAtomically(path, WriteDocumentText(*f, ""), error));
-        std::string a0 = "prog", a1 = path;
-        char* argv[] = {a0.data(), a1.data()};
-        SetCommandLine(2, argv);
+        SetArguments({path});
         f = Make();
         f->OpenCommandLineDocument(); // as when the window is first shown
         auto expectShown = [f] {
@@ -107,12 +99,11 @@ TEST_F(UnitLabel, FollowsTheUnitList) {
         };
         EXPECT_EQ(f->ComboBox13->ItemIndex(), *c.units - '0');
         expectShown();
-        SetCommandLine(1, argv);
+        SetArguments({});
         TestSeam().FileDialogAnswers = {path};
         f->Open1Click(f);
         expectShown();
     }
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace
