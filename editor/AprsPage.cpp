@@ -4,6 +4,7 @@
 #include "editor/MainForm.h"
 #include "editor/PageTextChecks.h"
 #include <array>
+#include <iterator>
 
 namespace {
 enum AprsSlot : int {
@@ -100,16 +101,25 @@ const PositionField kPositionFields[] = {
     {&TMainForm::MaskEdit10, 59, "59.99", &PageText::InvalidData},
 };
 
-// A field above its limit is set to the limit (which runs this check again on the limit
-// text); then the position is rebuilt.
-void CheckPositionField(TMainForm& f, int number) {
-    if (f.ShowingPosition()) return;
+// Fields 1..6 are the region-'0' layout's, 7..10 the other regions'.
+constexpr int kFirstOtherField = 7;
+
+// A field above its limit is told and set to the limit (which runs its change handler again
+// on the limit text); true when it was.
+bool ClampPositionField(TMainForm& f, int number) {
     const PositionField& p = kPositionFields[number - 1];
     TMaskEdit* edit = f.*p.edit;
-    if (LeadingNumber(BlanksToZeros(edit->Text())) > p.limit) {
-        ShowPageRefusal(*p.message);
-        edit->SetText(p.limitText);
-    }
+    if (LeadingNumber(BlanksToZeros(edit->Text())) <= p.limit) return false;
+    ShowPageRefusal(*p.message);
+    edit->SetText(p.limitText);
+    return true;
+}
+
+// The change handler of a position field: the field is held to its limit, then the position
+// is rebuilt.
+void CheckPositionField(TMainForm& f, int number) {
+    if (f.ShowingPosition()) return;
+    ClampPositionField(f, number);
     const AnsiString before = f.GetAprsMenuItem(apMyPosition);
     f.BuildPositionItem();
     if (f.GetAprsMenuItem(apMyPosition) != before) f.ModifiedFlag = 1;
@@ -262,6 +272,14 @@ void TMainForm::RadioButton5Click(TObject*) {
     if (ShowingPosition()) return;
     BuildPositionItem();
     ModifiedFlag = 1;
+}
+
+void TMainForm::CheckShownPosition() {
+    const bool region0 = RegionDigit() == '0';
+    const int first = region0 ? 1 : kFirstOtherField;
+    const int last = region0 ? kFirstOtherField - 1 : static_cast<int>(std::size(kPositionFields));
+    for (int number = first; number <= last; ++number)
+        ClampPositionField(*this, number);
 }
 
 void TMainForm::BuildPositionItem() {

@@ -235,9 +235,14 @@ class TMainForm : public TForm, public TMemoryDocument {
 
     // ==== Refresh.cpp ====
     void RefreshAllControls();
+    // ==== LoadedValues.cpp ====
     // The refresh after the whole document was replaced (New, Open): the document keeps every
-    // menu value as it was loaded, also where a control shows it in a form of its own.
+    // menu value as it was loaded, also where a control shows it in a form of its own, but for
+    // the values a page check refuses or corrects (CheckLoadedValues).
     void RefreshLoadedDocument();
+    // Runs the page checks on what their controls show after a refresh of a loaded document or
+    // a read: a refused or corrected value is told as when typed and the shown value stored.
+    void CheckLoadedValues();
     // True while the refresh fills the position controls, whose handlers then leave the
     // stored position as it is.
     bool ShowingPosition() const { return showingPosition_; }
@@ -322,6 +327,9 @@ class TMainForm : public TForm, public TMemoryDocument {
     void StoreStationIcon();
     void FillSymbolTableList();
     void BuildPositionItem();
+    // The shown position fields of the radio type's layout: one above its limit is told and set
+    // to the limit, as when typed, which rebuilds the position; else the position stays.
+    void CheckShownPosition();
 
     // ==== SstvPage.cpp ====
     void Edit14Change(TObject* Sender);

@@ -22,6 +22,7 @@ void TMainForm::Read1Click(TObject*) {
     LayoutGrids();
     ApplyRadioTypeToControls();
     RefreshAllControls();
+    CheckLoadedValues();
     StoreTypeAndLimits();
     // The document now holds what the radio sent: the controls writing their values back
     // during the refresh is no change by the user.

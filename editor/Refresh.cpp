@@ -69,37 +69,6 @@ int IndexIn(const char* list, char c) {
 
 } // namespace
 
-void TMainForm::RefreshLoadedDocument() {
-    // The handlers store what their controls show: a "0," tone alert as "0", a value outside a
-    // group's items as the item shown. Put back what was loaded, except the texts the page
-    // checks: a refused one is announced and replaced as when typed.
-    struct Menu {
-        int count;
-        unsigned checkedTexts; // bit k: slot k is an edit with a text check
-        AnsiString (TMemoryDocument::*get)(int) const;
-        void (TMemoryDocument::*set)(int, const AnsiString&);
-    };
-    static const Menu menus[] = {
-        {Slots::RadioMenuCount, 0, &TMemoryDocument::GetRadioMenuItem,
-         &TMemoryDocument::SetRadioMenuItem},
-        {Slots::AprsCount, 1u << 0 | 1u << 11 | 1u << 13, &TMemoryDocument::GetAprsMenuItem,
-         &TMemoryDocument::SetAprsMenuItem},
-        {Slots::SstvCount, 1u << 0 | 1u << 2 | 1u << 4, &TMemoryDocument::GetSstvMenuItem,
-         &TMemoryDocument::SetSstvMenuItem},
-        {Slots::RemoteCount, 1u << 0 | 1u << 1, &TMemoryDocument::GetRemoteMenuItem,
-         &TMemoryDocument::SetRemoteMenuItem},
-    };
-    std::vector<AnsiString> loaded;
-    for (const Menu& m : menus)
-        for (int i = 0; i < m.count; ++i)
-            loaded.push_back((this->*m.get)(i));
-    RefreshAllControls();
-    auto value = loaded.begin();
-    for (const Menu& m : menus)
-        for (int i = 0; i < m.count; ++i, ++value)
-            if (!(m.checkedTexts >> i & 1u)) (this->*m.set)(i, *value);
-}
-
 void TMainForm::RefreshAllControls() {
     RefreshGrids();
     UpdateStatusBar();

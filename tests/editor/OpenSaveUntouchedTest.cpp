@@ -1,5 +1,4 @@
-// A document opened and saved untouched comes back byte for byte, whatever the document shown
-// before it and whichever position layout the radio type shows.
+// What a document's menu values become when it is opened and saved.
 #include "MainFormFixture.h"
 #include "earlier/EarlierProgram.h"
 #include "editor/model/DocumentFile.h"
@@ -8,33 +7,46 @@
 namespace editortest {
 namespace {
 
-struct Untouched {
+const char* const InvalidData = "Invalid data.\nPlease check and try again.";
+const char* const InvalidCharacter = "Invalid character.\nPlease check and try again.";
+
+struct Opened {
     const TProgramVariant& (*program)();
     const char* type;
-    const char* position;
-    const char* edited; // after the latitude degrees are changed to 36
+    int slot; // APRS menu slot
+    const char* loaded;
+    const char* kept;             // what the page shows and the document holds after Open
+    const char* told = nullptr;   // the check's message, if it tells
+    const char* edited = nullptr; // position: after the longitude degrees are changed to 140
 };
 
-class OpenSaveUntouched : public MainFormTest, public ::testing::WithParamInterface<Untouched> {
+class OpenSave : public MainFormTest, public ::testing::WithParamInterface<Opened> {
   protected:
-    OpenSaveUntouched() { program_ = &GetParam().program(); }
+    OpenSave() { program_ = &GetParam().program(); }
 };
 
-TEST_P(OpenSaveUntouched, KeepsEveryByte) {
-    const Untouched& c = GetParam();
+// A value the page checks accept comes back byte for byte, whatever the document shown before
+// it and whichever position layout the radio type shows; one they refuse or correct is told as
+// when typed, and the document holds what the page shows.
+TEST_P(OpenSave, KeepsWhatTheChecksAccept) {
+    const Opened& c = GetParam();
     TMainForm* f = MakeWithType(c.type);
     const std::filesystem::path& dir = ScratchDir();
     const AnsiString before = (dir / "before.r2").string(), path = (dir / "doc.r2").string();
     std::string error;
-    // The document shown first has both tone alerts on and another position.
+    // The document shown first has both tone alerts on, another position, and a limit and a
+    // group code its controls show as "0010" and "A B".
     f->SetRadioMenuItem(3, "1");
     f->SetRadioMenuItem(4, "1");
-    f->SetAprsMenuItem(4, "12345671123456711");
+    f->SetAprsMenuItem(4, "12345011123450011");
+    f->SetAprsMenuItem(7, "A B");
+    f->SetAprsMenuItem(9, "0010");
     ASSERT_TRUE(WriteFileAtomically(before, WriteDocumentText(*f, "before"), error));
     f->ClearDocument(); // tone alerts "0," as the default document holds them
-    f->SetAprsMenuItem(4, c.position);
-    const AnsiString text = WriteDocumentText(*f, "doc");
-    ASSERT_TRUE(WriteFileAtomically(path, text, error));
+    f->SetAprsMenuItem(c.slot, c.kept);
+    const AnsiString expected = WriteDocumentText(*f, "doc");
+    f->SetAprsMenuItem(c.slot, c.loaded);
+    ASSERT_TRUE(WriteFileAtomically(path, WriteDocumentText(*f, "doc"), error));
 
     TestSeam().FileDialogAnswers = {before, path};
     f->Open1Click(f);
@@ -42,31 +54,59 @@ TEST_P(OpenSaveUntouched, KeepsEveryByte) {
     f->Save1Click(f);
     AnsiString saved;
     EXPECT_TRUE(ReadWholeFile(path, saved));
-    EXPECT_EQ(saved, text);
-    EXPECT_TRUE(Boxes().empty());
+    EXPECT_EQ(saved, expected);
+    ASSERT_EQ(Boxes().size(), c.told ? 1u : 0u);
+    if (c.told) {
+        EXPECT_EQ(Boxes()[0].Text, c.told);
+    }
+    if (c.slot != 4) return;
 
-    // Any refresh shows a position without rebuilding it; an edit stores what the fields show.
-    f->SetAprsMenuItem(4, "12345671123456711");
-    f->RefreshAllControls();
-    f->SetAprsMenuItem(4, c.position);
-    f->RefreshAllControls();
-    EXPECT_EQ(f->GetAprsMenuItem(4), c.position);
-    (f->RegionDigit() == '0' ? f->MaskEdit1 : f->MaskEdit7)->SetText("36");
+    // An edit stores what the fields show.
+    (f->RegionDigit() == '0' ? f->MaskEdit4 : f->MaskEdit9)->SetText("140");
     EXPECT_EQ(f->GetAprsMenuItem(4), c.edited);
+    // Any refresh shows a position without rebuilding it.
+    f->SetAprsMenuItem(4, "12345011123450011");
+    f->RefreshAllControls();
+    f->SetAprsMenuItem(4, c.kept);
+    f->RefreshAllControls();
+    EXPECT_EQ(f->GetAprsMenuItem(4), c.kept);
 }
 
 // Region '0' shows seconds with one decimal, the others minutes with two decimals; a position
 // of the other layout is shown in the type's own fields.
 INSTANTIATE_TEST_SUITE_P(
-    Positions, OpenSaveUntouched,
-    ::testing::Values(
-        Untouched{LaterProgram, "1,0,0E,,,,", "35413250139461230", "36413250139461230"},
-        Untouched{LaterProgram, "1,2,00,1,1,,", "35413250139461230", "36413200139461200"},
-        Untouched{LaterProgram, "1,1,00,,1,,", "35413201139461201", "36413201139461201"},
-        Untouched{LaterProgram, "1,0,0E,,,,", "35413201139461201", "36413201139461201"},
-        Untouched{EarlierProgram, "1,0,0E,,,,", "35413259139461239", "36413251139461231"},
-        Untouched{EarlierProgram, "1,3,08,,,,", "35413250139461230", "36413200139461200"},
-        Untouched{EarlierProgram, "1,2,00,1,1,,", "51285901000072501", "36285901000072501"}));
+    MenuValues, OpenSave,
+    ::testing::Values(Opened{LaterProgram, "1,0,0E,,,,", 4, "35413250139461230",
+                             "35413250139461230", nullptr, "35413250140461230"},
+                      Opened{LaterProgram, "1,2,00,1,1,,", 4, "35413250139461230",
+                             "35413250139461230", nullptr, "35413200140461200"},
+                      Opened{LaterProgram, "1,1,00,,1,,", 4, "35413201139461201",
+                             "35413201139461201", nullptr, "35413201140461201"},
+                      Opened{LaterProgram, "1,0,0E,,,,", 4, "35413201139461201",
+                             "35413201139461201", nullptr, "35413201140461201"},
+                      Opened{EarlierProgram, "1,0,0E,,,,", 4, "35413259139461239",
+                             "35413259139461239", nullptr, "35413251140461231"},
+                      Opened{EarlierProgram, "1,3,08,,,,", 4, "35413250139461230",
+                             "35413250139461230", nullptr, "35413200140461200"},
+                      Opened{EarlierProgram, "1,2,00,1,1,,", 4, "51285901000072501",
+                             "51285901000072501", nullptr, "51285901140072501"},
+                      // Fields above their limits are held there, told once per field.
+                      Opened{LaterProgram, "1,2,00,1,1,,", 4, "95301200139461200",
+                             "90301200139461200", InvalidData, "90301200140461200"},
+                      Opened{EarlierProgram, "1,1,00,,1,,", 4, "35650000139000000",
+                             "35599900139000000", InvalidData, "35599900140000000"},
+                      Opened{LaterProgram, "1,0,0E,,,,", 4, "95000000139000000",
+                             "90000000139000000", InvalidCharacter, "90000000140000000"},
+                      // Position limit: at most 2500, in tens.
+                      Opened{LaterProgram, "1,2,00,1,1,,", 9, "0120", "0120"},
+                      Opened{LaterProgram, "1,2,00,1,1,,", 9, "9999", "2500", InvalidData},
+                      Opened{EarlierProgram, "1,2,00,1,1,,", 9, "3000", "2500", InvalidData},
+                      Opened{LaterProgram, "1,2,00,1,1,,", 9, "0015", "0010"},
+                      Opened{EarlierProgram, "1,3,08,,,,", 9, "0015", "0010"},
+                      Opened{EarlierProgram, "1,2,00,1,1,,", 9, "0125", "0120"},
+                      // Group code: upper case, a blank as "0".
+                      Opened{LaterProgram, "1,0,0E,,,,", 7, "a b", "A0B"},
+                      Opened{EarlierProgram, "1,0,0E,,,,", 7, "A B", "A0B"}));
 
 // The distance unit beside the position limit says what the Unit list shows, for a document
 // opened at start-up and by Open.
@@ -77,10 +117,12 @@ TEST_F(UnitLabel, FollowsTheUnitList) {
         const TProgramVariant& (*program)();
         const char* type;
         const char* units;
-    } cases[] = {{LaterProgram, "1,1,00,,1,,", "1"},
-                 {LaterProgram, "1,1,00,,1,,", "0"},
-                 {LaterProgram, "1,2,00,1,1,,", "1"},
-                 {EarlierProgram, "1,3,08,,,,", "0"}};
+        int shown;        // the Unit list's index
+        const char* unit; // the caption beside the distance
+    } cases[] = {{LaterProgram, "1,1,00,,1,,", "1", 1, "km"},
+                 {LaterProgram, "1,1,00,,1,,", "0", 0, "mile"},
+                 {LaterProgram, "1,2,00,1,1,,", "1", 1, "km"},
+                 {EarlierProgram, "1,3,08,,,,", "0", 0, "mile"}};
     const AnsiString path = (ScratchDir() / "doc.r2").string();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.type) + " units " + c.units);
@@ -93,11 +135,11 @@ TEST_F(UnitLabel, FollowsTheUnitList) {
         SetArguments({path});
         f = Make();
         f->OpenCommandLineDocument(); // as when the window is first shown
-        auto expectShown = [f] {
+        auto expectShown = [f, &c] {
+            EXPECT_EQ(f->ComboBox13->ItemIndex(), c.shown);
             EXPECT_TRUE(f->Label16->Visible());
-            EXPECT_EQ(f->Label16->Caption(), f->ComboBox13->ItemIndex() == 0 ? "mile" : "km");
+            EXPECT_EQ(f->Label16->Caption(), c.unit);
         };
-        EXPECT_EQ(f->ComboBox13->ItemIndex(), *c.units - '0');
         expectShown();
         SetArguments({});
         TestSeam().FileDialogAnswers = {path};
