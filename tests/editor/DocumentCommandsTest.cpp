@@ -6,10 +6,16 @@
 
 #include <QWidget>
 #include <csignal>
+#include <cstddef>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <optional>
 #include <sys/fsuid.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -51,6 +57,19 @@ class OrdinaryUser {
     std::vector<fs::path> opened_;
 };
 
+// From here on every fsync on this thread fails with EIO, as on a disk that lost a write.
+void FailFsyncOnThisThread() {
+    sock_filter code[] = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_fsync, 0, 1),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EIO),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+    };
+    const sock_fprog filter{static_cast<unsigned short>(std::size(code)), code};
+    ASSERT_EQ(::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0), 0);
+    ASSERT_EQ(::syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, 0, &filter), 0);
+}
+
 class DocumentCommands : public MainFormTest {
   protected:
     void SetUp() override {
@@ -72,6 +91,48 @@ class DocumentCommands : public MainFormTest {
         EXPECT_EQ(Boxes()[0].Text, "File Open error.");
         EXPECT_EQ(Boxes()[0].Caption, "WYX-R2M");
         EXPECT_EQ(Boxes()[0].Flags, 16);
+    }
+    struct KeptFile {
+        const char* folder; // writable by all
+        mode_t mode;
+        bool asUser; // saved by an ordinary user, else by whoever runs the test
+        uid_t owner; // the file's owner when the test runs as root
+    };
+    // Saves a changed document over a file of the given mode: a write-protected file is
+    // refused, any other one rewritten; mode, owner and group stay.
+    void SaveKeepsModeOwnerAndGroup(const KeptFile& c) {
+        constexpr uid_t Nobody = OrdinaryUser::Nobody;
+        const bool root = ::geteuid() == 0, refused = c.mode == 0444;
+        SCOPED_TRACE(c.folder);
+        fs::create_directory(dir / c.folder);
+        ::chmod((dir / c.folder).c_str(), 0777);
+        const AnsiString path = (dir / c.folder / "a.r2").string(), old = "COMMENT\nold\n";
+        std::string error;
+        ASSERT_TRUE(WriteFileAtomically(path, old, error));
+        ::chmod(path.c_str(), c.mode);
+        if (!c.asUser) {
+            ASSERT_EQ(::chown(path.c_str(), c.owner, Nobody), 0);
+        }
+        Boxes().clear();
+        f->ModifiedFlag = 0;
+        Answer({path});
+        f->Open1Click(f);
+        f->Edit2->SetText("changed");
+        {
+            std::optional<OrdinaryUser> user;
+            if (c.asUser) user.emplace(path, c.owner);
+            f->Save1Click(f);
+        }
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode);
+        EXPECT_TRUE(!root || (st.st_uid == c.owner && st.st_gid == Nobody));
+        if (refused)
+            ExpectOpenError();
+        else
+            EXPECT_TRUE(Boxes().empty());
+        EXPECT_EQ(FileText(path), refused ? old : WriteDocumentText(*f, "changed"));
+        EXPECT_EQ(f->ModifiedFlag, refused ? 1 : 0);
     }
     fs::path dir;
     TMainForm* f = nullptr;
@@ -268,48 +329,15 @@ TEST_F(DocumentCommands, NamesTheOldWayCouldSaveAreSaved) {
     EXPECT_EQ(f->ModifiedFlag, 0);
 }
 
-TEST_F(DocumentCommands, SaveKeepsWriteProtectionOwnerAndGroup) {
-    constexpr uid_t Nobody = OrdinaryUser::Nobody;
-    struct Case {
-        const char* folder; // writable by all
-        mode_t mode;
-        bool asUser; // saved by an ordinary user, else by whoever runs the test
-        uid_t owner; // the file's owner when the test runs as root
-    };
-    for (const Case& c :
-         {Case{"protected", 0444, true, Nobody}, Case{"others", 0644, false, Nobody},
-          Case{"shared", 0664, true, 12345}}) { // shared: writable by the group
-        const bool root = ::geteuid() == 0, refused = c.mode == 0444;
-        if (!root && !c.asUser) continue;
-        SCOPED_TRACE(c.folder);
-        fs::create_directory(dir / c.folder);
-        ::chmod((dir / c.folder).c_str(), 0777);
-        const AnsiString path = (dir / c.folder / "a.r2").string(), old = "COMMENT\nold\n";
-        std::string error;
-        ASSERT_TRUE(WriteFileAtomically(path, old, error));
-        ::chmod(path.c_str(), c.mode);
-        EXPECT_TRUE(!root || c.asUser || ::chown(path.c_str(), c.owner, Nobody) == 0);
-        Boxes().clear();
-        f->ModifiedFlag = 0;
-        Answer({path});
-        f->Open1Click(f);
-        f->Edit2->SetText("changed");
-        {
-            std::optional<OrdinaryUser> user;
-            if (c.asUser) user.emplace(path, c.owner);
-            f->Save1Click(f);
-        }
-        struct stat st {};
-        ASSERT_EQ(::stat(path.c_str(), &st), 0);
-        EXPECT_EQ(st.st_mode & 07777, c.mode);
-        EXPECT_TRUE(!root || (st.st_uid == c.owner && st.st_gid == Nobody));
-        if (refused)
-            ExpectOpenError();
-        else
-            EXPECT_TRUE(Boxes().empty());
-        EXPECT_EQ(FileText(path), refused ? old : WriteDocumentText(*f, "changed"));
-        EXPECT_EQ(f->ModifiedFlag, refused ? 1 : 0);
-    }
+TEST_F(DocumentCommands, SaveKeepsWriteProtection) {
+    SaveKeepsModeOwnerAndGroup({"protected", 0444, true, OrdinaryUser::Nobody});
+}
+
+TEST_F(DocumentCommands, SaveKeepsOwnerAndGroup) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to hand the file to another owner and group";
+    for (const KeptFile& c : {KeptFile{"others", 0644, false, OrdinaryUser::Nobody},
+                              KeptFile{"shared", 0664, true, 12345}}) // shared: group-writable
+        SaveKeepsModeOwnerAndGroup(c);
 }
 
 TEST_F(DocumentCommands, ASaveWithoutRoomLeavesTheOldFile) {
@@ -317,10 +345,14 @@ TEST_F(DocumentCommands, ASaveWithoutRoomLeavesTheOldFile) {
         const char* folder;
         mode_t folderMode; // 0555: no new file beside the document, so it is written in place
         size_t oldSize;
-        rlim_t limit; // largest file the save may write
+        rlim_t limit;    // largest file the save may write
+        bool flushFails; // fsync reports EIO, after the file was cut or grown to the new length
     };
-    for (const Case& c : {Case{"in-place", 0555, 12, 256}, Case{"beside", 0777, 12, 256},
-                          Case{"shorter", 0555, 20000, RLIM_INFINITY}}) {
+    for (const Case& c :
+         {Case{"in-place", 0555, 12, 256, false}, Case{"beside", 0777, 12, 256, false},
+          Case{"shorter", 0555, 20000, RLIM_INFINITY, false},
+          Case{"flush-fails-shorter", 0555, 20000, RLIM_INFINITY, true},
+          Case{"flush-fails-longer", 0555, 12, RLIM_INFINITY, true}}) {
         SCOPED_TRACE(c.folder);
         fs::create_directory(dir / c.folder);
         const AnsiString path = (dir / c.folder / "a.r2").string(), old(c.oldSize, 'o');
@@ -332,18 +364,22 @@ TEST_F(DocumentCommands, ASaveWithoutRoomLeavesTheOldFile) {
         f->ModifiedFlag = 1;
         const AnsiString saved = WriteDocumentText(*f, f->Edit2->Text());
         ASSERT_GT(saved.size(), 256u);
-        {
+        // On a thread of its own: the fsync filter and the user's identity end with it.
+        std::thread save([&] {
+            if (c.flushFails) FailFsyncOnThisThread();
             const OrdinaryUser user(path);
             rlimit usual{}; // a write past the limit fails instead of ending the process
             ::getrlimit(RLIMIT_FSIZE, &usual);
             const rlimit lower{c.limit, usual.rlim_max};
-            std::signal(SIGXFSZ, SIG_IGN);
+            const auto previous = std::signal(SIGXFSZ, SIG_IGN);
             ::setrlimit(RLIMIT_FSIZE, &lower);
             f->Save1Click(f);
             ::setrlimit(RLIMIT_FSIZE, &usual);
-        }
+            std::signal(SIGXFSZ, previous);
+        });
+        save.join();
         ::chmod((dir / c.folder).c_str(), 0755);
-        const bool refused = saved.size() > c.limit;
+        const bool refused = saved.size() > c.limit || c.flushFails;
         if (refused)
             ExpectOpenError();
         else
