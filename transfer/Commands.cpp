@@ -61,7 +61,7 @@ WriteCommand Nothing(int step) {
 } // namespace
 
 int RecordSlot(const TransferCursor& at, const TMemoryDocument& doc) {
-    const int last = Field(doc, selRadioType, 0, 1) == "0" ? 149 : 199;
+    const int last = doc.ChannelsLastForType();
     if (at.ChannelIndex > at.LastChannel) return last + (at.ChannelIndex - at.LastChannel);
     return at.ChannelIndex <= last ? at.ChannelIndex : -1;
 }

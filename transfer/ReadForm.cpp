@@ -47,6 +47,13 @@ int TReadForm::RecordSlot() const {
     return ::RecordSlot({ChannelIndex, SubIndex, LastChannel}, ReadDocument);
 }
 
+void TReadForm::StoreMemoryRecord() {
+    const AnsiString asked = ChannelIndex > LastChannel ? ScanEdgeLabel(ChannelIndex, LastChannel)
+                                                        : ThreeDigits(ChannelIndex);
+    readrec::KeepAskedLabel(ReplyRecord, asked, ReadDocument.ChannelsLastForType());
+    ReadDocument.SetMemoryRecord(RecordSlot(), ReplyRecord);
+}
+
 void TReadForm::SendReadStep(int step) {
     StepNumber = step;
     SendLine(ReadCommand(steps_, step, {ChannelIndex, SubIndex, LastChannel}, ReadDocument));
@@ -177,7 +184,7 @@ void TReadForm::HandleReply(const AnsiString& reply, char region) {
         return SendReadStep(3);
     case 3:
         readrec::FinishMemoryName(ReplyRecord, reply);
-        ReadDocument.SetMemoryRecord(RecordSlot(), ReplyRecord);
+        StoreMemoryRecord();
         return NextChannel();
     case 4:
         if (readrec::StartMemory(ReplyRecord, reply, region)) return SendReadStep(13);
@@ -188,7 +195,7 @@ void TReadForm::HandleReply(const AnsiString& reply, char region) {
         return SendReadStep(12);
     case 12:
         readrec::FinishScanEdgeName(ReplyRecord, reply);
-        ReadDocument.SetMemoryRecord(RecordSlot(), ReplyRecord);
+        StoreMemoryRecord();
         return NextScanEdgeRow(region);
     case 9:
         readrec::StartCall(ReplyRecord, SubIndex, reply, region);

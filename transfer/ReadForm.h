@@ -33,6 +33,8 @@ class TReadForm : public TTransferForm {
     void LayoutForRegion(char region);
     // The document slot of the channel or scan-edge row at ChannelIndex.
     int RecordSlot() const;
+    // Stores ReplyRecord in that slot, under a label that names the channel or row asked for.
+    void StoreMemoryRecord();
     void NextChannel();
     void NextScanEdgeRow(char region);
     void NextDtmf(char region);

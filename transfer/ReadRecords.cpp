@@ -1,5 +1,6 @@
 #include "transfer/ReadRecords.h"
 
+#include "editor/model/DocumentFile.h"
 #include "transfer/Reshape.h"
 
 namespace readrec {
@@ -37,6 +38,14 @@ void AppendScanEdgeSplit(AnsiString& record, const AnsiString& reply) {
 void FinishScanEdgeName(AnsiString& record, const AnsiString& reply) {
     if (!reply.empty()) Append(record, reply);
     reshape::SwapTwelfthField(record);
+}
+
+void KeepAskedLabel(AnsiString& record, const AnsiString& asked, int lastChannel) {
+    if (MemoryRecordSlot(record, lastChannel) == MemoryRecordSlot(asked + ",", lastChannel)) return;
+    // Without a comma in its 99 characters the reply holds no fields: no channel to keep.
+    const std::size_t comma = record.find(',');
+    record = comma == AnsiString::npos ? AnsiString() : asked + record.substr(comma);
+    reshape::Bound(record);
 }
 
 void StartCall(AnsiString& record, int slot, const AnsiString& reply, char region) {

@@ -15,6 +15,10 @@ void FinishMemoryName(AnsiString& record, const AnsiString& reply);
 void AppendScanEdgeSplit(AnsiString& record, const AnsiString& reply);
 // Step 12: the name of a scan-edge row, then the field swap.
 void FinishScanEdgeName(AnsiString& record, const AnsiString& reply);
+// Steps 3 and 12: a record whose label names another memory slot than the label the read
+// asked for (a reply about another channel) takes the asked label, so that the saved document
+// opened again puts it back in its own slot; one without any field separator becomes empty.
+void KeepAskedLabel(AnsiString& record, const AnsiString& asked, int lastChannel);
 // Step 9: CALL slot 0 or 1.
 void StartCall(AnsiString& record, int slot, const AnsiString& reply, char region);
 // Step 10: the CALL split.

@@ -78,17 +78,10 @@ struct MemoryLineSlot {
 };
 
 MemoryLineSlot MemorySlot(const TMemoryDocument& doc, const AnsiString& line) {
-    const auto label = Label(line);
-    if (!label) return {};
     const int n = LastNumbered(doc);
-    if (IsDigit((*label)[0])) {
-        const int slot = LeadingNumber(*label);
-        if (slot > n) return {std::nullopt, true};
-        return {slot};
-    }
-    for (int k = 0; k < 20; ++k)
-        if (*label == ScanEdgeLabel(k)) return {n + 1 + k};
-    return {};
+    const auto label = Label(line);
+    if (label && IsDigit((*label)[0]) && LeadingNumber(*label) > n) return {std::nullopt, true};
+    return {MemoryRecordSlot(line, n)};
 }
 
 std::optional<int> DtmfSlot(const AnsiString& line) {
@@ -287,4 +280,16 @@ int ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString& 
         if (number < 2) ++number;
     }
     return reader.ChannelsWithoutSlot();
+}
+
+std::optional<int> MemoryRecordSlot(const AnsiString& record, int lastChannel) {
+    const auto label = Label(record);
+    if (!label) return std::nullopt;
+    if (IsDigit((*label)[0])) {
+        const int slot = LeadingNumber(*label);
+        return slot <= lastChannel ? std::optional<int>(slot) : std::nullopt;
+    }
+    for (int k = 0; k < 20; ++k)
+        if (*label == ScanEdgeLabel(k)) return lastChannel + 1 + k;
+    return std::nullopt;
 }

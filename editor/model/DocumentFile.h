@@ -3,6 +3,8 @@
 #pragma once
 #include "editor/model/MemoryDocument.h"
 
+#include <optional>
+
 // Turn commas into TABs: all of them, the first 17 (commas of a memory name stay), or the
 // first 2 (commas of a DTMF name stay).
 void TabifyRecord(AnsiString& record);
@@ -21,3 +23,8 @@ AnsiString WriteDocumentText(const TMemoryDocument& doc, const AnsiString& comme
 // Inside a menu section a heading word that fits the next value's slot is read as that value.
 // Returns how many numbered channel lines were skipped for want of a slot.
 int ReadDocumentText(TMemoryDocument& doc, const AnsiString& bytes, AnsiString& comment);
+
+// The memory slot a record line's label names in a document of lastChannel + 1 numbered
+// channels: a channel number its own slot, a scan-edge label (L0, U0 .. U9) the slot of that
+// row; none for a number past lastChannel or a label that names no row.
+std::optional<int> MemoryRecordSlot(const AnsiString& record, int lastChannel);

@@ -13,12 +13,7 @@ using fuzzcheck::Require;
 void CheckImage(const TMemoryDocument& doc, const AnsiString& comment) {
     Require(comment.size() <= 99, "comment length");
     fuzzcheck::CheckImage(doc, doc.LastChannel);
-    // A scan-edge slot holds nothing but a line of its own label, never a numbered channel.
-    for (int k = 0; k < 20; ++k) {
-        const AnsiString record = doc.GetMemoryRecord(doc.LastChannel + 1 + k);
-        const AnsiString label{k % 2 == 0 ? 'L' : 'U', static_cast<char>('0' + k / 2), ','};
-        Require(record.empty() || record.starts_with(label), "scan-edge slot label");
-    }
+    fuzzcheck::CheckMemoryLabels(doc, doc.LastChannel);
 }
 
 // Slots the writer keeps come back the same; so do all menu values and the comment.

@@ -2,7 +2,8 @@
 // them, fed to the read and write forms' reply handlers with no serial line. Nothing may
 // crash or be stored outside a slot, and after every event the step machine has either ended
 // (every timer stopped) or waits for exactly one thing: the reply to the one command it just
-// sent, the beacon retry, or the end of a cancel.
+// sent, the beacon retry, or the end of a cancel. A read fills only its own document, with
+// channels and scan-edge rows in their slots; no transfer changes the main window's document.
 //
 // Input: byte 0 chooses the form (bit 2: write), the program whose step tables it follows
 // (bit 3: the earlier program's) and the document's region (bits 0-1); the rest is split at CRs
@@ -17,7 +18,6 @@
 #include "transfer/ReadForm.h"
 #include "transfer/WriteForm.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -166,20 +166,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TestSeam().Reset();
     const char region = static_cast<char>('0' + (data[0] & 3));
     FreshDocument(region);
+    const auto before = fuzzcheck::Snapshot(*MainForm);
     const bool earlier = data[0] & 8;
     if (data[0] & 4) {
         Run(earlier ? *s.earlierWrite : *s.write, data, size);
-        fuzzcheck::CheckImage(*MainForm, MainForm->LastChannel);
     } else {
         Harness<TReadForm>& read = earlier ? *s.earlierRead : *s.read;
         Run(read, data, size);
-        // Rows up to the read's own last scan-edge row, the laid-out document's where it
-        // stopped before the radio type, or that of the radio type it stored (scan-edge rows go
-        // to the slots of their labels in the document's own count).
-        const int typeLast = MainForm->GetRecordField(selRadioType, 0, 1) == "0" ? 149 : 199;
-        fuzzcheck::CheckImage(*MainForm,
-                              std::max({read.LastChannel, MainForm->LastChannel, typeLast}));
+        // Channels and scan-edge rows go by the radio type in the read's document (the one it
+        // read, or the copied one where it stopped before), whatever channel count the read
+        // asked for: the rows the main window lays out for that type once it takes the read.
+        const TMemoryDocument& doc = read.ReadDocument;
+        const int last = doc.ChannelsLastForType();
+        fuzzcheck::CheckImage(doc, last);
+        fuzzcheck::CheckMemoryLabels(doc, last);
     }
     Application->ProcessMessages();
+    Require(fuzzcheck::Snapshot(*MainForm) == before, "a transfer changed the main document");
     return 0;
 }

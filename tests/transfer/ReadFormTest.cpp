@@ -301,6 +301,41 @@ TEST_F(TransferTest, GarbageAndOverlongRepliesStayWithinTheirSlots) {
     EXPECT_EQ(radio_->Transcript().back().rfind("DL ", 0), 0u); // it went through to the end
 }
 
+// A reply about another channel than the one asked for is kept under the asked label, so the
+// saved document opened again puts it back in the row it was read into; the rows follow the
+// radio type's region digit, also where its field has more characters.
+TEST_F(TransferTest, EveryRowReadKeepsTheLabelOfItsSlot) {
+    const struct {
+        char region;
+        const char* type; // the radio's TYD reply, or empty for its own
+        std::vector<std::pair<std::string, std::string>> answered; // asked label -> replied
+        std::vector<std::pair<int, std::string>> labels;           // slot -> label read there
+    } cases[] = {
+        {'1', "", {{"L0", "003"}, {"001", "U9"}}, {{1, "001"}, {200, "L0"}}},
+        {'0', "1,05,0E,,1,1,", {}, {{150, "L0"}, {168, "L9"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.region);
+        Faults f;
+        f.Override = [&c](int, const std::string& line,
+                          const std::string& answer) -> std::optional<std::string> {
+            if (line == "TYD" && *c.type) return "TYD " + std::string(c.type) + "\r";
+            for (const auto& [asked, replied] : c.answered)
+                if (line == "MR 0,0," + asked && answer.size() > line.size())
+                    return "MR 0,0," + replied + answer.substr(line.size()) + "\r";
+            return std::nullopt;
+        };
+        StartRadio(SampleState(c.region), f);
+        Read();
+        for (const auto& [slot, label] : c.labels)
+            EXPECT_EQ(MainForm->GetMemoryRecord(slot).substr(0, label.size() + 1), label + ",")
+                << slot;
+        EXPECT_TRUE(MainForm->GetMemoryRecord(MainForm->LastChannel + 21).empty());
+        TestSeam().Reset();
+        TestSeam().Active = true;
+    }
+}
+
 TEST_F(TransferTest, FuzzedRepliesNeverCrashOrHang) {
     auto until = std::chrono::steady_clock::now() + std::chrono::seconds(4);
     unsigned seed = 1;
