@@ -72,41 +72,41 @@ TEST_P(OpenSave, KeepsWhatTheChecksAccept) {
     EXPECT_EQ(f->GetAprsMenuItem(4), c.kept);
 }
 
+// A position the fields accept, and what it becomes when the longitude degrees are edited.
+Opened Position(const TProgramVariant& (*program)(), const char* type, const char* position,
+                const char* edited) {
+    return {program, type, 4, position, position, nullptr, edited};
+}
+
 // Region '0' shows seconds with one decimal, the others minutes with two decimals; a position
 // of the other layout is shown in the type's own fields.
 INSTANTIATE_TEST_SUITE_P(
     MenuValues, OpenSave,
-    ::testing::Values(Opened{LaterProgram, "1,0,0E,,,,", 4, "35413250139461230",
-                             "35413250139461230", nullptr, "35413250140461230"},
-                      Opened{LaterProgram, "1,2,00,1,1,,", 4, "35413250139461230",
-                             "35413250139461230", nullptr, "35413200140461200"},
-                      Opened{LaterProgram, "1,1,00,,1,,", 4, "35413201139461201",
-                             "35413201139461201", nullptr, "35413201140461201"},
-                      Opened{LaterProgram, "1,0,0E,,,,", 4, "35413201139461201",
-                             "35413201139461201", nullptr, "35413201140461201"},
-                      Opened{EarlierProgram, "1,0,0E,,,,", 4, "35413259139461239",
-                             "35413259139461239", nullptr, "35413251140461231"},
-                      Opened{EarlierProgram, "1,3,08,,,,", 4, "35413250139461230",
-                             "35413250139461230", nullptr, "35413200140461200"},
-                      Opened{EarlierProgram, "1,2,00,1,1,,", 4, "51285901000072501",
-                             "51285901000072501", nullptr, "51285901140072501"},
-                      // Fields above their limits are held there, told once per field.
-                      Opened{LaterProgram, "1,2,00,1,1,,", 4, "95301200139461200",
-                             "90301200139461200", InvalidData, "90301200140461200"},
-                      Opened{EarlierProgram, "1,1,00,,1,,", 4, "35650000139000000",
-                             "35599900139000000", InvalidData, "35599900140000000"},
-                      Opened{LaterProgram, "1,0,0E,,,,", 4, "95000000139000000",
-                             "90000000139000000", InvalidCharacter, "90000000140000000"},
-                      // Position limit: at most 2500, in tens.
-                      Opened{LaterProgram, "1,2,00,1,1,,", 9, "0120", "0120"},
-                      Opened{LaterProgram, "1,2,00,1,1,,", 9, "9999", "2500", InvalidData},
-                      Opened{EarlierProgram, "1,2,00,1,1,,", 9, "3000", "2500", InvalidData},
-                      Opened{LaterProgram, "1,2,00,1,1,,", 9, "0015", "0010"},
-                      Opened{EarlierProgram, "1,3,08,,,,", 9, "0015", "0010"},
-                      Opened{EarlierProgram, "1,2,00,1,1,,", 9, "0125", "0120"},
-                      // Group code: upper case, a blank as "0".
-                      Opened{LaterProgram, "1,0,0E,,,,", 7, "a b", "A0B"},
-                      Opened{EarlierProgram, "1,0,0E,,,,", 7, "A B", "A0B"}));
+    ::testing::Values(
+        Position(LaterProgram, "1,0,0E,,,,", "35413250139461230", "35413250140461230"),
+        Position(LaterProgram, "1,2,00,1,1,,", "35413250139461230", "35413200140461200"),
+        Position(LaterProgram, "1,1,00,,1,,", "35413201139461201", "35413201140461201"),
+        Position(LaterProgram, "1,0,0E,,,,", "35413201139461201", "35413201140461201"),
+        Position(EarlierProgram, "1,0,0E,,,,", "35413259139461239", "35413251140461231"),
+        Position(EarlierProgram, "1,3,08,,,,", "35413250139461230", "35413200140461200"),
+        Position(EarlierProgram, "1,2,00,1,1,,", "51285901000072501", "51285901140072501"),
+        // Fields above their limits are held there, told once per field.
+        Opened{LaterProgram, "1,2,00,1,1,,", 4, "95301200139461200", "90301200139461200",
+               InvalidData, "90301200140461200"},
+        Opened{EarlierProgram, "1,1,00,,1,,", 4, "35650000139000000", "35599900139000000",
+               InvalidData, "35599900140000000"},
+        Opened{LaterProgram, "1,0,0E,,,,", 4, "95000000139000000", "90000000139000000",
+               InvalidCharacter, "90000000140000000"},
+        // Position limit: at most 2500, in tens.
+        Opened{LaterProgram, "1,2,00,1,1,,", 9, "0120", "0120"},
+        Opened{LaterProgram, "1,2,00,1,1,,", 9, "9999", "2500", InvalidData},
+        Opened{EarlierProgram, "1,2,00,1,1,,", 9, "3000", "2500", InvalidData},
+        Opened{LaterProgram, "1,2,00,1,1,,", 9, "0015", "0010"},
+        Opened{EarlierProgram, "1,3,08,,,,", 9, "0015", "0010"},
+        Opened{EarlierProgram, "1,2,00,1,1,,", 9, "0125", "0120"},
+        // Group code: upper case, a blank as "0".
+        Opened{LaterProgram, "1,0,0E,,,,", 7, "a b", "A0B"},
+        Opened{EarlierProgram, "1,0,0E,,,,", 7, "A B", "A0B"}));
 
 // The distance unit beside the position limit says what the Unit list shows, for a document
 // opened at start-up and by Open.
